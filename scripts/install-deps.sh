@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs everything the build, the tests and the demo need on Debian 12.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
+export DEBIAN_FRONTEND=noninteractive
+
+packages=(
+  # build and unit tests
+  cmake ninja-build g++ clang clang-format
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # the Windows program: cross compiler, and Wine to run it here
+  g++-mingw-w64-x86-64 wine wine64 xvfb
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update -q
+  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the dependencies and runs every test: the unit tests natively and
+# under AddressSanitizer/UBSan, and the Windows build's tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+step() { echo; echo "=== $*"; }
+
+step "sanitize build (AddressSanitizer + UBSan)"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -L unit -j "$jobs"
+
+step "Windows cross build, tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+ctest --preset windows -L unit
+
+step "native build, all tests"
+cmake --preset linux >/dev/null
+cmake --build --preset linux -j "$jobs"
+ctest --preset linux -j "$jobs"
