@@ -13,6 +13,13 @@ cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -L unit -j "$jobs"
 
+if [ -n "$(ls fuzz/*/CMakeLists.txt 2>/dev/null)" ]; then
+  step "fuzz smoke runs (libFuzzer, fixed number of runs)"
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz -j "$jobs"
+  ctest --preset fuzz -L fuzz
+fi
+
 step "Windows cross build, tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
