@@ -4,7 +4,9 @@ namespace pultara::fake {
 
 namespace {
 
-std::string Id(WindowId id) { return Hex(static_cast<std::uint32_t>(id), 3); }
+std::string Id(WindowId id) {
+    return Hex(static_cast<std::uint32_t>(id), 3);
+}
 
 }  // namespace
 
@@ -110,14 +112,16 @@ bool FakeDesktop::AttachThreadInput(std::uint32_t thread, std::uint32_t toThread
     return true;
 }
 
-void FakeDesktop::BringWindowToTop(WindowId id) { log_.Add("BringWindowToTop(" + Id(id) + ")"); }
+void FakeDesktop::BringWindowToTop(WindowId id) {
+    log_.Add("BringWindowToTop(" + Id(id) + ")");
+}
 
 bool FakeDesktop::SetForegroundWindow(WindowId id) {
     log_.Add("SetForegroundWindow(" + Id(id) + ")");
     if (Find(id) == nullptr) {
         return false;
     }
-    if (attached_ || lockTimeout == 0 || foregroundFreelyAllowed) {
+    if ((attached_ && attachGrantsForeground) || lockTimeout == 0 || foregroundFreelyAllowed) {
         foreground = id;
         return true;
     }

@@ -21,7 +21,7 @@ struct FakeWindow {
 // A scripted desktop: top-level windows in stacking order (first = top), the
 // foreground window, and how the foreground rules answer.
 class FakeDesktop : public Desktop {
-public:
+  public:
     explicit FakeDesktop(CallLog& log) : log_(log) {}
 
     FakeWindow& AddWindow(const std::string& title, bool visible = true);
@@ -46,6 +46,8 @@ public:
     std::vector<FakeWindow> windows;
     WindowId foreground = kNoWindow;
     bool attachSucceeds = true;
+    // Whether an attached thread input lets SetForegroundWindow take effect.
+    bool attachGrantsForeground = true;
     // SetForegroundWindow takes effect when the thread input is attached, or
     // the lock timeout is 0, or this is true.
     bool foregroundFreelyAllowed = true;
@@ -53,7 +55,7 @@ public:
     bool lockTimeoutReadable = true;
     PlatformVersion version{PlatformFamily::WindowsNT, 5, 1};
 
-private:
+  private:
     CallLog& log_;
     bool attached_ = false;
     WindowId nextId_ = 0x100;
