@@ -26,8 +26,8 @@ private:
 };
 
 // Sizes of the program's lists.
-inline constexpr int kAxisListSizeXY = 15;   // "keine Aktion" .. "Mausachse Y (-1)"
-inline constexpr int kAxisListSizeZ = 11;    // no arrow-key entries
-inline constexpr int kButtonListSize = 13;   // "- kein", Button 1 .. Button 12
+inline constexpr int kAxisListSizeXY = 15;  // "keine Aktion" .. "Mausachse Y (-1)"
+inline constexpr int kAxisListSizeZ = 11;   // no arrow-key entries
+inline constexpr int kButtonListSize = 13;  // "- kein", Button 1 .. Button 12
 
 }  // namespace pultara

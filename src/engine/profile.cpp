@@ -14,8 +14,12 @@ const std::string& EmptyText() {
     return empty;
 }
 
-bool ValidMode(int mode) { return mode >= 1 && mode <= kModeCount; }
-bool ValidButton(int button) { return button >= 1 && button <= kButtonCount; }
+bool ValidMode(int mode) {
+    return mode >= 1 && mode <= kModeCount;
+}
+bool ValidButton(int button) {
+    return button >= 1 && button <= kButtonCount;
+}
 
 }  // namespace
 
@@ -25,13 +29,17 @@ Profile::Profile() {
     }
 }
 
-std::string Profile::DefaultButtonName(int button) { return "Button " + std::to_string(button); }
+std::string Profile::DefaultButtonName(int button) {
+    return "Button " + std::to_string(button);
+}
 
 const ModeConfig& Profile::Mode(int mode) const {
     return ValidMode(mode) ? modes_[mode - 1] : EmptyMode();
 }
 
-ModeConfig* Profile::MutableMode(int mode) { return ValidMode(mode) ? &modes_[mode - 1] : nullptr; }
+ModeConfig* Profile::MutableMode(int mode) {
+    return ValidMode(mode) ? &modes_[mode - 1] : nullptr;
+}
 
 const std::string& Profile::ButtonCommand(int mode, int button) const {
     if (!ValidMode(mode) || !ValidButton(button)) {
@@ -121,7 +129,9 @@ void Profile::SetForceForeground(bool on) {
     Assign(forceForeground_, on, {Field::ForceForeground});
 }
 
-void Profile::SetRestoreFocus(bool on) { Assign(restoreFocus_, on, {Field::RestoreFocus}); }
+void Profile::SetRestoreFocus(bool on) {
+    Assign(restoreFocus_, on, {Field::RestoreFocus});
+}
 
 void Profile::SetMaxMouseSpeed(std::int32_t speed) {
     Assign(maxMouseSpeed_, speed, {Field::MaxMouseSpeed});

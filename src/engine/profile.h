@@ -24,8 +24,8 @@ enum class Field {
     EnsureFocus,
     SwitchButton,
     ButtonCommand,
-    AxisAction,  // `button` holds the axis: 0 X, 1 Y, 2 Z
-    MouseButton, // `button` holds the GlobalMouseButton
+    AxisAction,   // `button` holds the axis: 0 X, 1 Y, 2 Z
+    MouseButton,  // `button` holds the GlobalMouseButton
     ForceForeground,
     RestoreFocus,
     MaxMouseSpeed,
@@ -111,9 +111,8 @@ private:
     void Notify(FieldChange change);
 
     std::array<ModeConfig, kModeCount> modes_;
-    std::array<ListPosition, 3> axisActions_{ListPosition{kAxisListSizeXY},
-                                             ListPosition{kAxisListSizeXY},
-                                             ListPosition{kAxisListSizeZ}};
+    std::array<ListPosition, 3> axisActions_{
+        ListPosition{kAxisListSizeXY}, ListPosition{kAxisListSizeXY}, ListPosition{kAxisListSizeZ}};
     std::array<ListPosition, 3> mouseButtons_{ListPosition{kButtonListSize},
                                               ListPosition{kButtonListSize},
                                               ListPosition{kButtonListSize}};

@@ -56,8 +56,8 @@ TEST(ArrowGuards, TheZeroSampleSendsFromTheSecondTickAndEveryTickAfter) {
     rig.poll.Timer1Timer();
     rig.poll.Timer1Timer();
     // The guard is 0 on the very first tick, so position 0 sends nothing then.
-    EXPECT_EQ(rig.Calls(), (Lines{"ButtonStartClick", "SendAxisKeys(\"{left}\")",
-                                  "SendAxisKeys(\"{left}\")"}));
+    EXPECT_EQ(rig.Calls(),
+              (Lines{"ButtonStartClick", "SendAxisKeys(\"{left}\")", "SendAxisKeys(\"{left}\")"}));
     EXPECT_EQ(rig.state.arrowGuards[0], 666u);
 }
 
@@ -66,14 +66,15 @@ TEST_F(Axes, MixerIsSetOnceWhileTheAxisRests) {
     rig.Tick(1000, 32768, 32768, 0);
     rig.Tick(1000, 32768, 32768, 0);
     rig.Tick(1001, 32768, 32768, 0);
-    EXPECT_EQ(rig.Calls(), (Lines{"ApplyMixerAxis(1000, 1, plain)", "ApplyMixerAxis(1001, 1, plain)"}));
+    EXPECT_EQ(rig.Calls(),
+              (Lines{"ApplyMixerAxis(1000, 1, plain)", "ApplyMixerAxis(1001, 1, plain)"}));
 }
 
 TEST_F(Axes, MixerKindsAndInversionFollowTheListPosition) {
     const Lines expected[] = {
-        {"ApplyMixerAxis(5, 1, plain)"},  {"ApplyMixerAxis(6, 1, inverted)"},
-        {"ApplyMixerAxis(7, 2, plain)"},  {"ApplyMixerAxis(8, 2, inverted)"},
-        {"ApplyMixerAxis(9, 3, plain)"},  {"ApplyMixerAxis(10, 3, inverted)"},
+        {"ApplyMixerAxis(5, 1, plain)"}, {"ApplyMixerAxis(6, 1, inverted)"},
+        {"ApplyMixerAxis(7, 2, plain)"}, {"ApplyMixerAxis(8, 2, inverted)"},
+        {"ApplyMixerAxis(9, 3, plain)"}, {"ApplyMixerAxis(10, 3, inverted)"},
     };
     for (int position = 1; position <= 6; ++position) {
         rig.profile.SetAxisListPosition(Axis::Y, position);
@@ -105,9 +106,9 @@ TEST_F(Axes, PointerActionsRunOnEveryTickWhateverThePosition) {
     rig.profile.SetAxisListPosition(Axis::Z, 7);
     rig.Tick(32768, 1, 65535, 0);
     rig.Tick(32768, 1, 65535, 0);
-    EXPECT_EQ(rig.Calls(), (Lines{"MovePointerX(32768)", "MovePointerYInverted(1)",
-                                  "MovePointerX(65535)", "MovePointerX(32768)",
-                                  "MovePointerYInverted(1)", "MovePointerX(65535)"}));
+    EXPECT_EQ(rig.Calls(),
+              (Lines{"MovePointerX(32768)", "MovePointerYInverted(1)", "MovePointerX(65535)",
+                     "MovePointerX(32768)", "MovePointerYInverted(1)", "MovePointerX(65535)"}));
 }
 
 TEST_F(Axes, ZListPositionsStandForThePointerActions) {
@@ -134,9 +135,8 @@ TEST_F(Axes, AxesRunAfterTheButtonsInTheOrderXYZ) {
     rig.profile.SetAxisListPosition(Axis::Y, 9);
     rig.profile.SetAxisListPosition(Axis::Z, 1);
     rig.Tick(5, 5, 5, Held({1}));
-    EXPECT_EQ(rig.Calls(),
-              (Lines{"CheckBox1 checked", "ExecuteButtonCommand(1)", "MovePointerY(5)",
-                     "SendAxisKeys(\"{UP}\")", "ApplyMixerAxis(5, 1, plain)"}));
+    EXPECT_EQ(rig.Calls(), (Lines{"CheckBox1 checked", "ExecuteButtonCommand(1)", "MovePointerY(5)",
+                                  "SendAxisKeys(\"{UP}\")", "ApplyMixerAxis(5, 1, plain)"}));
 }
 
 TEST_F(Axes, TheWindowShowsEverySample) {

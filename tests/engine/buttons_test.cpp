@@ -37,9 +37,9 @@ TEST_F(Buttons, HeldButtonDispatchesOnceAtPressAndOnceAtRelease) {
 
 TEST_F(Buttons, ButtonsAreHandledInAscendingOrder) {
     rig.Tick(0, 0, 0, Held({12, 1, 5}));
-    EXPECT_EQ(rig.platform.log.Only("Execute"),
-              (Lines{"ExecuteButtonCommand(1)", "ExecuteButtonCommand(5)",
-                     "ExecuteButtonCommand(12)"}));
+    EXPECT_EQ(
+        rig.platform.log.Only("Execute"),
+        (Lines{"ExecuteButtonCommand(1)", "ExecuteButtonCommand(5)", "ExecuteButtonCommand(12)"}));
 }
 
 TEST_F(Buttons, RepeatingButtonRunsOnEveryTickAndLeavesItsBoxAlone) {
@@ -161,8 +161,8 @@ TEST_F(Buttons, AnErrorEndsTheTickAndReachesTheErrorDisplay) {
     rig.operations.failExecuteWith.clear();
     rig.platform.log.Clear();
     rig.Tick(0, 0, 0, Held({1, 2}));
-    EXPECT_EQ(rig.Calls(), (Lines{"CheckBox2 checked", "ExecuteButtonCommand(2)",
-                                  "SendAxisKeys(\"{left}\")"}));
+    EXPECT_EQ(rig.Calls(),
+              (Lines{"CheckBox2 checked", "ExecuteButtonCommand(2)", "SendAxisKeys(\"{left}\")"}));
 }
 
 }  // namespace

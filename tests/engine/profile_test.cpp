@@ -24,8 +24,8 @@ TEST(ProfileDefaults, FirstStartHasTheDocumentedValues) {
     for (Axis axis : {Axis::X, Axis::Y, Axis::Z}) {
         EXPECT_EQ(profile.AxisListPosition(axis), -1);
     }
-    for (auto which : {GlobalMouseButton::Left, GlobalMouseButton::Middle,
-                       GlobalMouseButton::Right}) {
+    for (auto which :
+         {GlobalMouseButton::Left, GlobalMouseButton::Middle, GlobalMouseButton::Right}) {
         EXPECT_EQ(profile.MouseButton(which), -1);
     }
     EXPECT_TRUE(profile.ForceForeground());
@@ -76,10 +76,10 @@ TEST(ProfileChanges, OnlyRealChangesAreReported) {
     ChangeRecorder recorder;
     profile.SetObserver(&recorder);
 
-    profile.SetDescription(2, "");        // already empty
-    profile.SetTitleEnabled(1, true);     // already on
-    profile.SetSwitchButton(3, 40);       // -1 stays -1
-    profile.SetUpdateInterval(10);        // unchanged
+    profile.SetDescription(2, "");     // already empty
+    profile.SetTitleEnabled(1, true);  // already on
+    profile.SetSwitchButton(3, 40);    // -1 stays -1
+    profile.SetUpdateInterval(10);     // unchanged
     EXPECT_TRUE(recorder.changes.empty());
 
     profile.SetDescription(2, "Browser");

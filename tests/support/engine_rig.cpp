@@ -55,7 +55,9 @@ void RecordingMainWindow::ShowButtonChecked(int button, bool checked) {
     log_.Add("CheckBox" + std::to_string(button) + (checked ? " checked" : " unchecked"));
 }
 
-EngineRig::EngineRig() { operations.state = &state; }
+EngineRig::EngineRig() {
+    operations.state = &state;
+}
 
 void EngineRig::Tick(std::uint32_t x, std::uint32_t y, std::uint32_t z, std::uint32_t buttons) {
     Tick(JoystickSample{x, y, z, buttons});
@@ -66,7 +68,9 @@ void EngineRig::Tick(const JoystickSample& sample) {
     poll.Timer1Timer();
 }
 
-std::vector<std::string> EngineRig::Calls() const { return platform.log.Lines(); }
+std::vector<std::string> EngineRig::Calls() const {
+    return platform.log.Lines();
+}
 
 std::uint32_t Held(std::initializer_list<int> held) {
     std::uint32_t mask = 0;

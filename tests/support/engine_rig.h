@@ -67,8 +67,8 @@ struct EngineRig {
     RecordingOperations operations{platform.log};
     RecordingMainWindow window{platform.log};
     Dispatcher dispatcher{profile, state, window, platform.mouse, operations};
-    PollCycle poll{profile,  state,      window,    platform.joystick, dispatcher,
-                   operations, operations, platform.dialogs};
+    PollCycle poll{profile,    state,      window,     platform.joystick,
+                   dispatcher, operations, operations, platform.dialogs};
 };
 
 // Button mask with the given buttons (1..12) held.

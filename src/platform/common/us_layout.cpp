@@ -153,14 +153,18 @@ const char* VirtualKeyName(std::uint8_t vk) {
     static constexpr std::array<const char*, 10> kDigitNames{"0", "1", "2", "3", "4",
                                                              "5", "6", "7", "8", "9"};
     static constexpr std::array<const char*, 16> kFunctionNames{
-        "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8",
+        "F1", "F2",  "F3",  "F4",  "F5",  "F6",  "F7",  "F8",
         "F9", "F10", "F11", "F12", "F13", "F14", "F15", "F16"};
     static constexpr std::array<const char*, 10> kNumpadNames{
         "Num0", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Num8", "Num9"};
-    if (vk >= 'A' && vk <= 'Z') return kLetterNames[vk - 'A'];
-    if (vk >= '0' && vk <= '9') return kDigitNames[vk - '0'];
-    if (vk >= 0x70 && vk <= 0x7F) return kFunctionNames[vk - 0x70];
-    if (vk >= 0x60 && vk <= 0x69) return kNumpadNames[vk - 0x60];
+    if (vk >= 'A' && vk <= 'Z')
+        return kLetterNames[vk - 'A'];
+    if (vk >= '0' && vk <= '9')
+        return kDigitNames[vk - '0'];
+    if (vk >= 0x70 && vk <= 0x7F)
+        return kFunctionNames[vk - 0x70];
+    if (vk >= 0x60 && vk <= 0x69)
+        return kNumpadNames[vk - 0x60];
     switch (vk) {
         case 0x01: return "LButton";
         case 0x02: return "RButton";
