@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Runs every measurement and writes docs/performance.md. Figures come from
+# whole programs and from Google Benchmark; nothing here is a pass/fail test.
+#
+#   bash bench/run-all.sh            # everything that is built or buildable
+#   QUICK=1 bash bench/run-all.sh    # shorter runs (for trying the script)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+out="$root/docs/performance.md"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+quick=${QUICK:-0}
+
+bash scripts/install-deps.sh >/dev/null
+cmake --preset linux >/dev/null
+cmake --build --preset linux -j "$(nproc)" >/dev/null || { echo "build failed"; exit 1; }
+build="$root/build/linux"
+
+report() { printf '%s\n' "$*" >>"$out"; }
+
+section_core_cost() {
+    report "## Core cost (Google Benchmark)"
+    report ""
+    report "Command: \`build/linux/bench/<name> --benchmark_min_time=0.2\`"
+    report ""
+    report "| benchmark | time per iteration | counters |"
+    report "|---|---|---|"
+    for b in $(find "$build/bench" -maxdepth 2 -type f -name '*_benchmark' | sort); do
+        "$b" --benchmark_min_time=0.2 --benchmark_format=json >"$work/b.json" 2>/dev/null || continue
+        python3 - "$work/b.json" >>"$out" <<'PY'
+import json, sys
+data = json.load(open(sys.argv[1]))
+skip = {"name","run_name","run_type","repetitions","repetition_index","threads","iterations",
+        "real_time","cpu_time","time_unit","family_index","per_family_instance_index","aggregate_name"}
+for b in data["benchmarks"]:
+    extra = ", ".join(f"{k} {v:.3g}" for k, v in b.items() if k not in skip and isinstance(v, (int, float)))
+    print(f"| {b['name']} | {b['cpu_time']:.1f} {b['time_unit']} | {extra} |")
+PY
+    done
+    report ""
+}
+
+instructions() {  # scenario count -> total instructions
+    valgrind --tool=callgrind --callgrind-out-file="$work/cg.out" \
+        "$build/bench/measure/tick_instructions" "$1" "$2" >/dev/null 2>"$work/cg.err"
+    grep -E '^summary:|^totals:' "$work/cg.out" | head -1 | awk '{print $2}'
+}
+
+section_instructions() {
+    report "## Instructions per tick (callgrind)"
+    report ""
+    report "Command: \`valgrind --tool=callgrind build/linux/bench/measure/tick_instructions SCENARIO N\`,"
+    report "run with N = 0 and N = 100000; the difference divided by N."
+    report ""
+    report "| scenario | instructions per tick |"
+    report "|---|---|"
+    for scenario in idle pointer; do
+        local base full
+        base=$(instructions "$scenario" 0)
+        full=$(instructions "$scenario" 100000)
+        report "| $scenario | $(( (full - base) / 100000 )) |"
+    done
+    report ""
+}
+
+section_sizes() {
+    report "## Executable sizes"
+    report ""
+    report "| file | bytes |"
+    report "|---|---|"
+    for f in "$build"/apps/*/pultara* "$root"/build/windows/apps/*/pultara*.exe; do
+        [ -f "$f" ] && [ -x "$f" ] && report "| ${f#$root/} | $(stat -c %s "$f") |"
+    done
+    report ""
+}
+
+: >"$out"
+report "# Performance figures"
+report ""
+report "Measured by \`bash bench/run-all.sh\` on $(date -u +%Y-%m-%d), $(nproc) cores,"
+report "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')."
+report ""
+section_core_cost
+section_instructions
+section_sizes
+for extra in "$root"/bench/sections/*.sh; do
+    [ -f "$extra" ] && source "$extra"
+done
+echo "wrote $out"
