@@ -1,0 +1,70 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/form_observer.h"
+
+namespace pultara {
+
+// A top-level window of the form model: its caption, whether it is shown
+// and minimised, and its controls in focus order (a front end creates the
+// widgets in this order, so the keyboard focus moves the same way).
+class Form {
+  public:
+    Form(std::string name, std::string caption);
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& Name() const { return name_; }
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    // Iconic; also set by the front end when the user minimises or restores.
+    bool Minimised() const { return minimised_; }
+    void SetMinimised(bool minimised);
+    // Opens maximised (help window).
+    bool startMaximised = false;
+    // Sizes itself to its contents.
+    bool autoSize = true;
+
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+    // The control of that name, or null.
+    Control* Find(const std::string& name) const;
+    // The control of that name; throws std::out_of_range when there is none.
+    Control& Get(const std::string& name) const;
+    // The controls whose parent is `parent`, in focus order.
+    std::vector<Control*> Children(const std::string& parent) const;
+
+    void AddObserver(FormObserver* observer);
+    void RemoveObserver(FormObserver* observer);
+
+    // Non-visual components the form owns, by class name (the visual-styles
+    // component counts its twins here).
+    std::vector<std::string> components;
+
+    // Used by Control to report its changes.
+    void NotifyControl(const Control& control, Property property) const;
+
+  protected:
+    Control& Add(std::string name, ControlKind kind, Placement placement);
+    Control& AddLabel(std::string name, const std::string& caption, Placement placement);
+
+  private:
+    void NotifyForm(Property property) const;
+
+    std::string name_;
+    std::string caption_;
+    bool visible_ = false;
+    bool minimised_ = false;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::unordered_map<std::string, Control*> byName_;
+    std::vector<FormObserver*> observers_;
+};
+
+}  // namespace pultara
