@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # the Windows program: cross compiler, and Wine to run it here
   g++-mingw-w64-x86-64 wine wine64 xvfb
+  # screenshots of the end-to-end tests
+  imagemagick
 )
 
 missing=()

@@ -24,6 +24,7 @@ step "Windows cross build, tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 ctest --preset windows -L unit
+ctest --preset windows -L e2e-win32
 
 step "native build, all tests"
 cmake --preset linux >/dev/null

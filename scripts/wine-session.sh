@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# One Wine session for the end-to-end tests: a virtual X display on a free
+# display number and a fresh Wine prefix, made once per test run and shared
+# by its tests.
+#   wine-session.sh start STATE   make the display and the prefix
+#   wine-session.sh run STATE CMD...   run CMD with DISPLAY and WINEPREFIX set
+#   wine-session.sh stop STATE    end Wine and the display, remove the prefix
+set -euo pipefail
+action=$1
+state=$2
+shift 2
+
+free_display() {
+  for n in $(seq 90 199); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      echo "$n"
+      return
+    fi
+  done
+  echo "no free X display number" >&2
+  exit 1
+}
+
+wine_env() {
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export DISPLAY WINEPREFIX
+}
+
+case "$action" in
+  start)
+    n=$(free_display)
+    DISPLAY=":$n"
+    WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pultara-e2e-wine.XXXXXX")
+    setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      sleep 0.1
+    done
+    printf 'DISPLAY=%s\nWINEPREFIX=%s\nXVFB_PID=%s\n' "$DISPLAY" "$WINEPREFIX" "$xvfb_pid" >"$state"
+    wine_env
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
+    echo "Wine session on $DISPLAY in $WINEPREFIX"
+    ;;
+  run)
+    # shellcheck disable=SC1090
+    source "$state"
+    wine_env
+    "$@" 2> >(grep -v -e 'wine32' -e 'multiarch' -e 'dpkg --add-architecture' -e '^ALSA' >&2)
+    ;;
+  stop)
+    [ -f "$state" ] || exit 0
+    # shellcheck disable=SC1090
+    source "$state"
+    wine_env
+    wineserver -k 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
+    case "$WINEPREFIX" in
+      */pultara-e2e-wine.*) rm -rf "$WINEPREFIX" ;;
+    esac
+    rm -f "$state"
+    ;;
+  *)
+    echo "usage: $0 start|run|stop STATE [CMD...]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,112 @@
+#include "platform/win32/registry_store.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "platform/win32/wide_text.h"
+
+namespace pultara::win32 {
+
+namespace {
+
+bool IsStringType(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+// UTF-16 registry data as UTF-8 bytes ending in one zero byte.
+std::vector<std::uint8_t> StringDataToUtf8(const std::vector<BYTE>& raw) {
+    std::wstring wide(raw.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(wide.data(), raw.data(), wide.size() * sizeof(wchar_t));
+    if (wide.empty() || wide.back() != L'\0') {
+        wide.push_back(L'\0');
+    }
+    const std::string text = Narrow(wide);
+    return {text.begin(), text.end()};
+}
+
+std::vector<BYTE> Utf8ToStringData(const std::vector<std::uint8_t>& data) {
+    std::wstring wide = Widen(std::string(data.begin(), data.end()));
+    if (wide.empty() || wide.back() != L'\0') {
+        wide.push_back(L'\0');
+    }
+    std::vector<BYTE> raw(wide.size() * sizeof(wchar_t));
+    std::memcpy(raw.data(), wide.data(), raw.size());
+    return raw;
+}
+
+class RegistryKey : public StoreKey {
+  public:
+    explicit RegistryKey(HKEY key) : key_(key) {}
+    ~RegistryKey() override { RegCloseKey(key_); }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    std::optional<StoredValue> Read(const std::string& name) override {
+        const std::wstring wideName = Widen(name);
+        DWORD type = 0;
+        std::vector<BYTE> raw;
+        LSTATUS status = ERROR_MORE_DATA;
+        // The value may grow between the size query and the read.
+        for (int attempt = 0; attempt < 4 && status == ERROR_MORE_DATA; ++attempt) {
+            DWORD size = 0;
+            status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
+            if (status != ERROR_SUCCESS) {
+                return std::nullopt;
+            }
+            raw.resize(size);
+            status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type,
+                                      raw.empty() ? nullptr : raw.data(), &size);
+            raw.resize(size);
+        }
+        if (status != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        StoredValue value;
+        value.type = type;
+        value.data = IsStringType(type) && !raw.empty()
+                         ? StringDataToUtf8(raw)
+                         : std::vector<std::uint8_t>(raw.begin(), raw.end());
+        return value;
+    }
+
+    bool Write(const std::string& name, const StoredValue& value) override {
+        const std::vector<BYTE> raw = IsStringType(value.type)
+                                          ? Utf8ToStringData(value.data)
+                                          : std::vector<BYTE>(value.data.begin(), value.data.end());
+        return RegSetValueExW(key_, Widen(name).c_str(), 0, value.type,
+                              raw.empty() ? nullptr : raw.data(),
+                              static_cast<DWORD>(raw.size())) == ERROR_SUCCESS;
+    }
+
+  private:
+    HKEY key_;
+};
+
+}  // namespace
+
+std::string RegistrySubkey(const std::string& path) {
+    const std::size_t start = path.find_first_not_of('\\');
+    return start == std::string::npos ? std::string() : path.substr(start);
+}
+
+std::unique_ptr<StoreKey> RegistryStore::OpenForRead(const std::string& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(RegistrySubkey(path)).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<RegistryKey>(key);
+}
+
+std::unique_ptr<StoreKey> RegistryStore::CreateForWrite(const std::string& path) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(RegistrySubkey(path)).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<RegistryKey>(key);
+}
+
+}  // namespace pultara::win32
