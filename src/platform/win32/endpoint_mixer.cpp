@@ -1,10 +1,12 @@
 #include "platform/win32/endpoint_mixer.h"
 
+// windows.h first: the other system headers build on it.
+#include <windows.h>
+
 #include <devicetopology.h>
 #include <endpointvolume.h>
 #include <mmdeviceapi.h>
 #include <mmsystem.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <deque>

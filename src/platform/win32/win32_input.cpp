@@ -1,7 +1,9 @@
 #include "platform/win32/win32_input.h"
 
-#include <mmsystem.h>
+// windows.h first: the other system headers build on it.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 namespace pultara::win32 {
 

@@ -1,7 +1,9 @@
 #include "platform/win32/win32_processes.h"
 
-#include <shellapi.h>
+// windows.h first: the other system headers build on it.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "platform/win32/wide_text.h"
 
