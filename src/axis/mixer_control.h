@@ -1,0 +1,39 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "ports/mixer.h"
+
+namespace pultara {
+
+// Range of every mixer control; axis positions map onto it unscaled.
+inline constexpr std::int64_t kMixerMinValue = 0;
+inline constexpr std::int64_t kMixerMaxValue = 65535;
+
+// Result of one mixer call: ok with an empty text, or the reason it failed.
+struct MixerOutcome {
+    bool ok = true;
+    std::string error;
+};
+
+// Control type for a mixer kind: 1 volume, 2 treble, 3 bass; any other kind
+// is volume.
+std::uint32_t MixerControlType(int kind);
+
+// Slot of LastMixerValues for a kind (0 volume, 1 treble, 2 bass), with the
+// same fallback to volume.
+int MixerSlot(int kind);
+
+// Sets the speaker line's control of `kind` to `value` clamped to 0..65535.
+// The mixer is opened for this call only and closed again after a successful
+// open, whatever fails afterwards.
+MixerOutcome SetMixerControl(Mixer& mixer, std::int64_t value, int kind);
+
+// Remembers the raw axis position in the kind's slot of `lastValues`, then
+// sets the control to the position, or to 65535 minus it when `inverted`.
+// A failure changes nothing else: the next change of the axis tries again.
+void ApplyMixerAxis(Mixer& mixer, std::array<std::uint32_t, 3>& lastValues, std::uint32_t value,
+                    int kind, bool inverted);
+
+}  // namespace pultara
