@@ -20,19 +20,23 @@ struct StoredValue {
     std::vector<std::uint8_t> data;
 };
 
-// An open key. Value names compare without regard to case. Closing the key
-// is destroying it.
+// An open key. Value names compare without regard to case. Destroying the
+// key closes it.
 class StoreKey {
-public:
+  public:
     virtual ~StoreKey() = default;
     virtual std::optional<StoredValue> Read(const std::string& name) = 0;
     virtual bool Write(const std::string& name, const StoredValue& value) = 0;
+    // Closes the key now and keeps what was written. Returns false when that
+    // could not be kept: a store that writes its medium only here (a file)
+    // reports its failure this way. Later calls do nothing and return true.
+    virtual bool Close() { return true; }
 };
 
 // Keys of the current user, by path ("\Software\..." is relative to the
 // user's root).
 class ValueStore {
-public:
+  public:
     virtual ~ValueStore() = default;
     // Opens an existing key for reading; null when it does not exist.
     virtual std::unique_ptr<StoreKey> OpenForRead(const std::string& path) = 0;

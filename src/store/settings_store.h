@@ -2,19 +2,29 @@
 #include "engine/profile.h"
 #include "ports/dialogs.h"
 #include "ports/value_store.h"
+#include "store/save_result.h"
 
 namespace pultara {
 
-// Keeps the Profile's 86 stored values under the settings key.
+struct SettingEntry;
+
+// Keeps the Profile's 86 stored values under the settings key, in the order
+// of SettingsTable().
 class SettingsStore {
-public:
+  public:
     SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialogs);
-    // Writes every value; a failed write is reported in a message box.
-    void SaveSettings();
-    // Reads every value back; failures stop the load silently.
+    // Writes every value. A failed write skips the values after it and shows
+    // the failure box; what was written before stays written. A key that
+    // cannot be opened or created writes nothing and shows nothing.
+    SaveResult SaveSettings();
+    // Reads every value back, applying each before the next is read. A
+    // missing key changes nothing; a read error ends the load silently at
+    // that value.
     void LoadSettings();
 
-private:
+  private:
+    bool LoadOne(StoreKey& key, const SettingEntry& entry);
+
     Profile& profile_;
     ValueStore& store_;
     Dialogs& dialogs_;

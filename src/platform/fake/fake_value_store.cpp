@@ -7,10 +7,19 @@ namespace pultara::fake {
 namespace {
 
 class FakeKey : public StoreKey {
-public:
+  public:
     FakeKey(FakeValueStore& store, CallLog& log, FakeValueStore::Values& values)
         : store_(store), log_(log), values_(values) {}
-    ~FakeKey() override { log_.Add("RegCloseKey"); }
+    ~FakeKey() override { Close(); }
+
+    bool Close() override {
+        if (closed_) {
+            return true;
+        }
+        closed_ = true;
+        log_.Add("RegCloseKey");
+        return !store_.closeFails;
+    }
 
     std::optional<StoredValue> Read(const std::string& name) override {
         if (store_.logValues) {
@@ -35,11 +44,12 @@ public:
         return true;
     }
 
-private:
+  private:
     FakeValueStore& store_;
     CallLog& log_;
     FakeValueStore::Values& values_;
     int writes_ = 0;
+    bool closed_ = false;
 };
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace pultara::fake {
 // `RegCreateKeyExA("PATH")`, `RegQueryValueExA("NAME")`,
 // `RegSetValueExA("NAME", TYPE)` and `RegCloseKey`.
 class FakeValueStore : public ValueStore {
-public:
+  public:
     using Values = std::map<std::string, StoredValue>;  // keyed by lower-case name
 
     explicit FakeValueStore(CallLog& log) : log_(log) {}
@@ -31,12 +31,14 @@ public:
 
     bool logValues = true;
     bool createFails = false;
+    // Closing a key reports that what was written could not be kept.
+    bool closeFails = false;
     // Writes fail from the `failWritesAfter`-th write of a key on (0 = never).
     int failWritesAfter = 0;
 
     static std::string Normalise(const std::string& text);
 
-private:
+  private:
     CallLog& log_;
     std::map<std::string, Values> keys_;
 };
