@@ -24,7 +24,7 @@ StoredValue Dword(std::uint32_t number) {
 
 // Each test works below a key of its own and removes it afterwards.
 class RegistryStoreTest : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, WideRoot().c_str()); }
 
     std::string Root() const {

@@ -41,7 +41,7 @@ TEST(Joystick, WithoutAJoystickTheSampleKeepsWhatItHeld) {
 }
 
 class ProcessesTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);

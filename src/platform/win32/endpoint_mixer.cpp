@@ -21,7 +21,7 @@ constexpr int kMaxTopologyParts = 64;  // a guard against cyclic topologies
 // Owns one COM reference.
 template <typename T>
 class ComRef {
-  public:
+public:
     ComRef() = default;
     ~ComRef() { Reset(); }
     ComRef(const ComRef&) = delete;
@@ -46,7 +46,7 @@ class ComRef {
     }
     void** OutVoid() { return reinterpret_cast<void**>(Out()); }
 
-  private:
+private:
     T* p_ = nullptr;
 };
 

@@ -10,7 +10,7 @@ namespace pultara::win32 {
 // are the tone controls of the device topology where the driver has them.
 // Values 0..65535 map onto the full range of each control.
 class EndpointMixer : public Mixer {
-  public:
+public:
     EndpointMixer();
     ~EndpointMixer() override;
     MixerResult Open() override;
@@ -22,7 +22,7 @@ class EndpointMixer : public Mixer {
     MixerResult SetControlValue(std::uint32_t controlId, std::uint32_t value) override;
     void Close() override;
 
-  private:
+private:
     struct Device;
     std::unique_ptr<Device> device_;
 };

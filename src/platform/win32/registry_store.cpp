@@ -36,7 +36,7 @@ std::vector<BYTE> Utf8ToStringData(const std::vector<std::uint8_t>& data) {
 }
 
 class RegistryKey : public StoreKey {
-  public:
+public:
     explicit RegistryKey(HKEY key) : key_(key) {}
     ~RegistryKey() override { RegCloseKey(key_); }
     RegistryKey(const RegistryKey&) = delete;
@@ -79,7 +79,7 @@ class RegistryKey : public StoreKey {
                               static_cast<DWORD>(raw.size())) == ERROR_SUCCESS;
     }
 
-  private:
+private:
     HKEY key_;
 };
 

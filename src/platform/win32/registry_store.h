@@ -9,7 +9,7 @@ namespace pultara::win32 {
 // non-volatile) for writing. Strings are stored as the registry's UTF-16
 // and handed to the core as UTF-8 with their terminating zero byte.
 class RegistryStore : public ValueStore {
-  public:
+public:
     std::unique_ptr<StoreKey> OpenForRead(const std::string& path) override;
     std::unique_ptr<StoreKey> CreateForWrite(const std::string& path) override;
 };

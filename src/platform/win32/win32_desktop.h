@@ -8,7 +8,7 @@ namespace pultara::win32 {
 // ANSI code page is found and listed as it is shown. A window that has gone
 // away is no error: its title reads empty and requests to it do nothing.
 class Win32Desktop : public Desktop {
-  public:
+public:
     WindowId FindWindowByTitle(const std::string& title) override;
     std::vector<WindowId> EnumerateWindows() override;
     std::string WindowTitle(WindowId window) override;

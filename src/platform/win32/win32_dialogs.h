@@ -6,7 +6,7 @@ namespace pultara::win32 {
 // Message boxes through MessageBoxW, so German texts show as written. Each
 // box runs its own message loop; the program's timers keep firing in it.
 class Win32Dialogs : public Dialogs {
-  public:
+public:
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
     // An error box captioned with the program's name.

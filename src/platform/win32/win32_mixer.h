@@ -9,7 +9,7 @@ namespace pultara::win32 {
 // API on Windows Vista and later (where the classic mixer reaches only this
 // program's own session), the classic mixer on older systems.
 class Win32Mixer : public Mixer {
-  public:
+public:
     Win32Mixer();
     MixerResult Open() override { return mixer_->Open(); }
     MixerResult GetSpeakerLine(std::uint32_t& lineId) override {
@@ -26,7 +26,7 @@ class Win32Mixer : public Mixer {
 
     bool UsesEndpointApi() const { return usesEndpoint_; }
 
-  private:
+private:
     bool usesEndpoint_;
     std::unique_ptr<Mixer> mixer_;
 };

@@ -8,7 +8,7 @@ namespace pultara::win32 {
 // ANSI code page is lost; the arguments are otherwise those of the classic
 // CreateProcessA/ShellExecuteA calls.
 class Win32Processes : public Processes {
-  public:
+public:
     // The window that owns anything the shell shows (the main window).
     void SetOwnerWindow(void* window) { owner_ = window; }
 
@@ -18,7 +18,7 @@ class Win32Processes : public Processes {
     bool FileExists(const std::string& path) override;
     void SetPriority(ProcessPriority priority) override;
 
-  private:
+private:
     void* owner_ = nullptr;
 };
 

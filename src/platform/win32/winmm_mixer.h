@@ -7,7 +7,7 @@ namespace pultara::win32 {
 // On Windows XP and earlier it sets the sound card itself; since Vista it
 // reaches only this program's own audio session.
 class WinmmMixer : public Mixer {
-  public:
+public:
     ~WinmmMixer() override { Close(); }
     MixerResult Open() override;
     MixerResult GetSpeakerLine(std::uint32_t& lineId) override;
@@ -16,7 +16,7 @@ class WinmmMixer : public Mixer {
     MixerResult SetControlValue(std::uint32_t controlId, std::uint32_t value) override;
     void Close() override;
 
-  private:
+private:
     void* mixer_ = nullptr;  // HMIXER
 };
 
