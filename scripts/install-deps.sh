@@ -11,8 +11,13 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # the Windows program: cross compiler, and Wine to run it here
   g++-mingw-w64-x86-64 wine wine64 xvfb
-  # screenshots of the end-to-end tests
-  imagemagick
+  # the Linux program: SDL2 joystick, X11/XTest/XKB, ALSA, Qt 6 Widgets
+  libsdl2-dev libx11-dev libxtst-dev libxkbcommon-dev libasound2-dev qt6-base-dev
+  xdg-utils
+  # its end-to-end tests: window manager, tray host, X tools, sound server
+  # with the ALSA plugin, screenshots
+  openbox tint2 x11-utils x11-xkb-utils pulseaudio pulseaudio-utils
+  libasound2-plugins imagemagick
 )
 
 missing=()

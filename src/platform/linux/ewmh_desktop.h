@@ -1,0 +1,59 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/linux/x_connection.h"
+#include "ports/desktop.h"
+
+namespace pultara::linux_x11 {
+
+// Top-level windows of the X desktop. With an EWMH window manager the
+// managed client windows are used (stacking order from _NET_CLIENT_LIST_STACKING,
+// the foreground from _NET_ACTIVE_WINDOW, activation through the manager);
+// without one, the children of the root window, the input focus and plain
+// raise and focus requests stand in.
+//
+// X has no thread-input attachment and no foreground lock timeout: the
+// attachment always succeeds and changes nothing, the timeout cannot be read
+// and setting it does nothing, and the platform reports no version, so the
+// plain activation path is taken. Activation waits briefly (at most a quarter
+// of a second) until the window manager has given the window the focus, so
+// that keys typed next reach it.
+class EwmhDesktop : public Desktop {
+  public:
+    explicit EwmhDesktop(XConnection& connection) : x_(connection) {}
+
+    WindowId FindWindowByTitle(const std::string& title) override;
+    std::vector<WindowId> EnumerateWindows() override;
+    std::string WindowTitle(WindowId window) override;
+    bool IsWindowVisible(WindowId window) override;
+    void SendSysCommand(WindowId window, std::uint32_t command) override;
+    bool IsIconic(WindowId window) override;
+    void ShowWindow(WindowId window, int showCommand) override;
+    WindowId ForegroundWindow() override;
+    std::uint32_t WindowThreadId(WindowId window) override;
+    bool AttachThreadInput(std::uint32_t, std::uint32_t, bool) override { return true; }
+    void BringWindowToTop(WindowId window) override;
+    bool SetForegroundWindow(WindowId window) override;
+    bool GetForegroundLockTimeout(std::uint32_t&) override { return false; }
+    void SetForegroundLockTimeout(std::uint32_t) override {}
+    PlatformVersion Version() override { return PlatformVersion{}; }
+
+    // Whether an EWMH window manager runs now.
+    bool HasWindowManager();
+
+  private:
+    std::vector<unsigned long> LongProperty(Window window, const char* name, Atom type);
+    std::optional<std::string> TextProperty(Window window, const char* name);
+    void SendToRoot(Window window, const char* messageType, long a, long b, long c);
+    void RequestActivation(Window window);
+    void Deiconify(Window window);
+    bool WaitForForeground(Window window);
+    Window TopLevelOf(Window window);
+    bool HoldsInputFocus(Window window);
+
+    XConnection& x_;
+};
+
+}  // namespace pultara::linux_x11

@@ -1,0 +1,35 @@
+#pragma once
+#include "ports/joystick.h"
+
+struct _SDL_Joystick;
+
+namespace pultara::linux_x11 {
+
+// Joystick 0 through SDL2: the first joystick SDL reports, opened on first
+// use and again after it was unplugged, so that a joystick plugged in while
+// the program runs is picked up. Events are read in the background (the
+// program never has the focus). Axes 0, 1 and 2 give X, Y and Z (an axis the
+// joystick lacks reads 0); buttons 1 to 12 give the bits of the mask. While
+// no joystick is attached reads fail and leave the sample as it was.
+class SdlJoystick : public Joystick {
+  public:
+    SdlJoystick();
+    ~SdlJoystick() override;
+    SdlJoystick(const SdlJoystick&) = delete;
+    SdlJoystick& operator=(const SdlJoystick&) = delete;
+
+    bool Read(JoystickSample& sample) override;
+    // Whether SDL's joystick service could be started at all.
+    bool Available() const { return initialised_; }
+
+  private:
+    bool EnsureOpen();
+
+    bool initialised_ = false;
+    _SDL_Joystick* joystick_ = nullptr;
+};
+
+// The sample field value of an SDL axis position (-32768..32767).
+std::uint32_t AxisToSample(int sdlPosition);
+
+}  // namespace pultara::linux_x11

@@ -1,0 +1,49 @@
+#pragma once
+#include <X11/XKBlib.h>
+
+#include <cstdint>
+#include <optional>
+
+namespace pultara::linux_x11 {
+
+// The key and level that type a character in the active XKB layout.
+struct KeyPosition {
+    std::uint8_t keycode = 0;
+    bool shift = false;
+    bool altGr = false;  // the third level (with Shift: the fourth)
+};
+
+// Character lookups in the keyboard layout the X server uses right now
+// (the current group). The map is fetched once and again only after the
+// server announces a new layout.
+class XkbLayout {
+  public:
+    explicit XkbLayout(Display* display);
+    ~XkbLayout();
+    XkbLayout(const XkbLayout&) = delete;
+    XkbLayout& operator=(const XkbLayout&) = delete;
+
+    // The lowest level, then the lowest key, that types `character`; keys
+    // that need modifiers other than Shift and AltGr are not used. Dead keys
+    // count for their spacing character when no other key has it.
+    std::optional<KeyPosition> Find(char32_t character);
+    bool TypesAltGrCharacter(std::uint8_t keycode, bool shifted);
+    std::uint8_t AltGrKeycode();
+
+  private:
+    void Refresh();
+    void Fetch();
+    int Group(std::uint8_t keycode) const;
+    std::optional<unsigned> ModifiersForLevel(std::uint8_t keycode, int group, int level) const;
+    std::optional<KeyPosition> Search(char32_t character, bool deadKeys);
+
+    Display* display_;
+    XkbDescPtr desc_ = nullptr;
+    int eventBase_ = -1;
+    bool stale_ = true;
+    int group_ = 0;
+    unsigned levelThreeMask_ = Mod5Mask;
+    std::uint8_t altGrKeycode_ = 0;
+};
+
+}  // namespace pultara::linux_x11
