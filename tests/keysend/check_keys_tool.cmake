@@ -25,6 +25,7 @@ expect(0 "box SendKeys: Invalid Key Name\ndown 0x41 A\nup 0x41 A\n" ARGS "{FOO}a
 expect(1 "down 0x11 Ctrl\nup 0x11 Ctrl\nerror: '3X' ist kein gültiger Integerwert\n"
        ARGS "^{LEFT 3x}b")
 expect(0 "down 0xBD Minus\nup 0xBD Minus\n" ARGS -- -)
+expect(0 "down 0xFA\nup 0xFA\n" ARGS "{PLAY}")
 expect(2 "" ARGS)
 
 file(WRITE ${WORK}/keys-commands.txt "~\n{ENTER}}\nabc{\n")
