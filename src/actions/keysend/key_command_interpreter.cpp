@@ -11,6 +11,8 @@ namespace pultara {
 
 namespace {
 
+// Slots of the pending-modifier flags, in their release order.
+enum PrefixModifier : std::size_t { kPrefixShift, kPrefixCtrl, kPrefixAlt };
 constexpr std::array<std::uint8_t, 3> kModifierKeys{kVkShift, kVkControl, kVkMenu};
 constexpr std::size_t kBraceTextLimit = 20;
 // The braces themselves, typed as the US layout has them (Shift+[ and Shift+]).
@@ -55,18 +57,10 @@ void KeyCommandInterpreter::Run() {
 bool KeyCommandInterpreter::InterpretNext() {
     const char32_t c = command_[position_];
     switch (c) {
-        case U'+':
-            PressModifierPrefix(0);
-            break;
-        case U'^':
-            PressModifierPrefix(1);
-            break;
-        case U'%':
-            PressModifierPrefix(2);
-            break;
-        case U'(':
-            groupOpen_ = true;
-            break;
+        case U'+': PressModifierPrefix(kPrefixShift); break;
+        case U'^': PressModifierPrefix(kPrefixCtrl); break;
+        case U'%': PressModifierPrefix(kPrefixAlt); break;
+        case U'(': groupOpen_ = true; break;
         case U')':
             groupOpen_ = false;
             ReleasePendingModifiers();
@@ -75,11 +69,8 @@ bool KeyCommandInterpreter::InterpretNext() {
             strokes_.PressKey(kVkReturn, 1, true);
             ReleasePendingModifiers();
             break;
-        case U'{':
-            return InterpretBraceGroup();
-        default:
-            TypePlainCharacter(c);
-            break;
+        case U'{': return InterpretBraceGroup();
+        default: TypePlainCharacter(c); break;
     }
     ++position_;
     return true;
@@ -108,6 +99,26 @@ bool KeyCommandInterpreter::InterpretBraceGroup() {
         position_ += 3;  // "{{}": the third character is not looked at
         return true;
     }
+    std::optional<std::u32string> text = ReadBraceText();
+    if (!text) {
+        ReleaseEveryPendingModifier();
+        errors_.Show("No Close");
+        return false;
+    }
+    // Only an empty group followed by "}" is the "{}}" escape; after a named
+    // group a "}" is an ordinary character.
+    if (text->empty() && position_ < command_.size() && command_[position_] == U'}') {
+        TypeAndReleasePending(kClosingBraceKeyCode, 1);
+        ++position_;
+        return true;
+    }
+    TypeBraceGroup(std::move(*text));
+    return true;
+}
+
+// The upper-cased text up to the next "}" (its first characters only), with
+// the position moved past that "}"; nothing when no "}" follows.
+std::optional<std::u32string> KeyCommandInterpreter::ReadBraceText() {
     std::u32string text;
     std::size_t at = position_ + 1;
     for (; at < command_.size() && command_[at] != U'}'; ++at) {
@@ -116,20 +127,10 @@ bool KeyCommandInterpreter::InterpretBraceGroup() {
         }
     }
     if (at == command_.size()) {
-        ReleaseEveryPendingModifier();
-        errors_.Show("No Close");
-        return false;
+        return std::nullopt;
     }
     position_ = at + 1;
-    // Only an empty group followed by "}" is the "{}}" escape; after a named
-    // group a "}" is an ordinary character.
-    if (text.empty() && position_ < command_.size() && command_[position_] == U'}') {
-        TypeAndReleasePending(kClosingBraceKeyCode, 1);
-        ++position_;
-        return true;
-    }
-    TypeBraceGroup(std::move(text));
-    return true;
+    return text;
 }
 
 // A closed group's text: a key name or one character, then maybe a count.

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "actions/keysend/key_error_display.h"
@@ -14,7 +15,7 @@ namespace pultara {
 // Everything it tracks lives in this object, which lives for one call only,
 // so a command started inside an error box of another never disturbs it.
 class KeyCommandInterpreter {
-  public:
+public:
     KeyCommandInterpreter(Keyboard& keyboard, KeyErrorDisplay& errors, std::u32string command);
 
     // Types the command. However it ends (done, abandoned at an unclosed
@@ -22,11 +23,12 @@ class KeyCommandInterpreter {
     // "%" pressed are released again.
     void Run();
 
-  private:
+private:
     bool InterpretNext();  // false when the rest of the command is abandoned
     void PressModifierPrefix(std::size_t modifier);
     void TypePlainCharacter(char32_t character);
     bool InterpretBraceGroup();
+    std::optional<std::u32string> ReadBraceText();
     void TypeBraceGroup(std::u32string text);
     std::uint16_t LayoutKeyCode(char32_t character);
     std::uint16_t FindKeyName(const std::u32string& text);

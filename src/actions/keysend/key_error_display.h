@@ -10,13 +10,13 @@ namespace pultara {
 // such a command is not shown in a box of its own, so that a held repeating
 // command with a bad key cannot stack boxes without end.
 class KeyErrorDisplay {
-  public:
+public:
     explicit KeyErrorDisplay(Dialogs& dialogs) : dialogs_(dialogs) {}
     // Returns when the user has closed the box, or at once when a box is
     // already open.
     void Show(const std::string& text);
 
-  private:
+private:
     Dialogs& dialogs_;
     bool boxOpen_ = false;
 };

@@ -11,7 +11,7 @@ namespace pultara {
 // Raised for a KeyCommand that cannot be interpreted past a point (a malformed
 // repeat count). It ends the command and reaches the general error display.
 class KeyCommandError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
@@ -19,12 +19,12 @@ class KeyCommandError : public std::runtime_error {
 // synthetic key events. Holds no state between calls, apart from knowing
 // whether one of its error boxes is open right now.
 class KeySender {
-  public:
+public:
     KeySender(Keyboard& keyboard, Dialogs& dialogs);
     // Interprets and types the whole command (UTF-8). Throws KeyCommandError.
     void SendKeys(const std::string& command);
 
-  private:
+private:
     Keyboard& keyboard_;
     KeyErrorDisplay errors_;
 };

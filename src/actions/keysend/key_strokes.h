@@ -19,7 +19,7 @@ inline constexpr std::uint16_t kKeyCodeAlt = 0x0400;
 // Sends key strokes through the keyboard port: each event is followed by the
 // keyboard-message pump, and keys of the extended set carry the extended flag.
 class KeyStrokes {
-  public:
+public:
     explicit KeyStrokes(Keyboard& keyboard) : keyboard_(keyboard) {}
 
     // Presses a key `count` times; each press is followed by its release when
@@ -31,7 +31,7 @@ class KeyStrokes {
     // for: pressed Shift, Ctrl, Alt, and released in that same order.
     void TypeKeyCode(std::uint16_t keyCode, std::uint16_t count);
 
-  private:
+private:
     void EmitKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags);
     std::uint8_t ScanCode(std::uint8_t virtualKey);
     void ToggleNumLock();

@@ -123,12 +123,10 @@ bool WindowFocus::BringToForeground(WindowId window) {
 bool WindowFocus::HasForegroundLockRules() {
     const PlatformVersion version = desktop_.Version();
     switch (version.family) {
-        case PlatformFamily::WindowsNT:
-            return version.major > 4;
+        case PlatformFamily::WindowsNT: return version.major > 4;
         case PlatformFamily::Windows9x:
             return version.major > 4 || (version.major == 4 && version.minor > 0);
-        case PlatformFamily::Unversioned:
-            break;
+        case PlatformFamily::Unversioned: break;
     }
     return true;
 }

@@ -9,7 +9,7 @@ namespace pultara {
 // the platform's foreground-lock rules, and remembers one foreground window
 // so that the focus can be given back after a command.
 class WindowFocus {
-  public:
+public:
     explicit WindowFocus(Desktop& desktop) : desktop_(desktop) {}
 
     // Looks for a window whose whole title equals `title`, then for the first
@@ -37,7 +37,7 @@ class WindowFocus {
     WindowId FoundWindow() const { return foundWindow_; }
     WindowId RememberedWindow() const { return rememberedWindow_; }
 
-  private:
+private:
     WindowId FindByTitle(const std::string& title);
     bool HasForegroundLockRules();
     bool ForceWithAttachedInput(WindowId window);
