@@ -19,10 +19,17 @@ std::vector<std::string> CallLog::Without(std::initializer_list<std::string_view
 }
 
 std::vector<std::string> CallLog::Only(std::string_view prefix) const {
+    return Only({prefix});
+}
+
+std::vector<std::string> CallLog::Only(std::initializer_list<std::string_view> prefixes) const {
     std::vector<std::string> kept;
     for (const std::string& line : lines_) {
-        if (std::string_view(line).starts_with(prefix)) {
-            kept.push_back(line);
+        for (std::string_view prefix : prefixes) {
+            if (std::string_view(line).starts_with(prefix)) {
+                kept.push_back(line);
+                break;
+            }
         }
     }
     return kept;
@@ -34,6 +41,8 @@ std::string Hex(std::uint32_t value, int digits) {
     return buffer;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
 
 }  // namespace pultara::fake

@@ -1,0 +1,150 @@
+#include "actions/mode_commands.h"
+
+#include <cstdint>
+#include <exception>
+#include <string_view>
+
+#include "actions/program_launcher.h"
+
+namespace pultara {
+
+namespace {
+
+struct MouseToken {
+    std::string_view text;  // upper case
+    std::uint32_t down;
+    std::uint32_t up;
+};
+
+// In the order their clicks are made, wherever they stand in a command.
+constexpr MouseToken kMouseTokens[] = {
+    {"{MCL}", kMouseLeftDown, kMouseLeftUp},
+    {"{MCR}", kMouseRightDown, kMouseRightUp},
+    {"{MCM}", kMouseMiddleDown, kMouseMiddleUp},
+};
+
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string AsciiUpper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        c = AsciiUpper(c);
+    }
+    return upper;
+}
+
+// Removes every occurrence of upper-case `token` from `text`, ignoring the
+// case of its letters, in one pass from the left: text that comes together
+// only by a removal stays.
+void RemoveIgnoringCase(std::string& text, std::string_view token) {
+    const std::string upper = AsciiUpper(text);
+    std::string kept;
+    std::size_t from = 0;
+    for (std::size_t at = upper.find(token); at != std::string::npos;
+         at = upper.find(token, from)) {
+        kept.append(text, from, at - from);
+        from = at + token.size();
+    }
+    kept.append(text, from, std::string::npos);
+    text = std::move(kept);
+}
+
+}  // namespace
+
+ModeCommands::ModeCommands(const Profile& profile, EngineState& state, WindowFocus& focus,
+                           KeySender& keys, Mouse& mouse, Processes& processes)
+    : profile_(profile),
+      state_(state),
+      focus_(focus),
+      keys_(keys),
+      mouse_(mouse),
+      processes_(processes) {}
+
+// The foreground window is remembered before any window is touched; the
+// focus restore at the end is skipped when the keys raise an error.
+void ModeCommands::ExecuteButtonCommand(int button) {
+    focus_.RememberForegroundWindow();
+    const int mode = state_.activeMode;
+    if (profile_.Mode(mode).ensureFocus) {
+        ActivateModeTarget(mode);
+    }
+    std::string command = profile_.ButtonCommand(mode, button);
+    if (!LaunchIfProgram(command)) {
+        ClickMouseTokens(command);
+        if (!command.empty()) {
+            keys_.SendKeys(command);
+        }
+    }
+    if (profile_.RestoreFocus()) {
+        focus_.RestoreRememberedWindow();
+    }
+}
+
+void ModeCommands::SendAxisKeys(const std::string& keys) {
+    if (profile_.RestoreFocus()) {
+        focus_.RememberForegroundWindow();
+    }
+    EnsureModeFocus();
+    keys_.SendKeys(keys);
+    if (profile_.RestoreFocus()) {
+        focus_.RestoreRememberedWindow();
+    }
+}
+
+void ModeCommands::ActivateModeTarget(int mode) {
+    state_.activeMode = mode;
+    const ModeConfig& config = profile_.Mode(mode);
+    const std::string title = config.title;
+    const std::string program = config.command;
+    const std::string parameters = config.parameters;
+    if (config.titleEnabled && focus_.ActivateWindowByTitle(title, profile_.ForceForeground())) {
+        return;
+    }
+    if (program.empty()) {
+        return;
+    }
+    try {
+        processes_.ShellOpen(program, parameters);
+    } catch (const std::exception&) {
+        // A program that cannot be opened is not reported.
+    }
+}
+
+void ModeCommands::EnsureModeFocus() {
+    const int mode = state_.activeMode;
+    if (profile_.Mode(mode).ensureFocus) {
+        ActivateModeTarget(mode);
+    }
+}
+
+// A prefix counts only in a command of two or more characters, so a lone
+// "#" or "!" is typed. "#" has done its work in the dispatcher (the command
+// repeats while held) and is dropped; "!" runs the rest as a program.
+bool ModeCommands::LaunchIfProgram(std::string& command) {
+    if (command.size() >= 2 && command[0] == '#') {
+        command.erase(0, 1);
+    }
+    if (command.size() < 2 || command[0] != '!') {
+        return false;
+    }
+    LaunchProgram(processes_, command.substr(1), "");
+    return true;
+}
+
+// Each token clicks at most once, all clicks before any key of the command.
+void ModeCommands::ClickMouseTokens(std::string& command) {
+    const std::string upper = AsciiUpper(command);
+    for (const MouseToken& token : kMouseTokens) {
+        if (upper.find(token.text) != std::string::npos) {
+            mouse_.SendButtonEvent(token.down);
+            mouse_.SendButtonEvent(token.up);
+        }
+    }
+    for (const MouseToken& token : kMouseTokens) {
+        RemoveIgnoringCase(command, token.text);
+    }
+}
+
+}  // namespace pultara
