@@ -48,7 +48,7 @@ TEST_F(ButtonPress, MalformedCountSkipsTheRestoreAndReachesTheErrorDisplay) {
     rig.profile.SetButtonCommand(1, 2, "{LEFT 3x}");
     rig.Tick(Held({2}));
     EXPECT_EQ(rig.platform.log.Lines().back(),
-              "ApplicationError(\"'3x' ist kein gültiger Integerwert\")");
+              "ApplicationError(\"'3X' ist kein gültiger Integerwert\")");
     EXPECT_EQ(rig.platform.log.Only("SetForegroundWindow"), Lines{"SetForegroundWindow(0x101)"});
     EXPECT_EQ(desktop.foreground, 0x101U);
 }
