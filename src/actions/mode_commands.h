@@ -17,7 +17,7 @@ namespace pultara {
 // focus back. Every setting is read from the Profile at the moment it is
 // needed. A KeyCommandError from the keys ends the command unhandled.
 class ModeCommands : public CommandOperations {
-  public:
+public:
     ModeCommands(const Profile& profile, EngineState& state, WindowFocus& focus, KeySender& keys,
                  Mouse& mouse, Processes& processes);
 
@@ -25,7 +25,7 @@ class ModeCommands : public CommandOperations {
     void SendAxisKeys(const std::string& keys) override;
     void ActivateModeTarget(int mode) override;
 
-  private:
+private:
     void EnsureModeFocus();
     // Strips the "#" prefix; runs and returns true for a "!" command.
     bool LaunchIfProgram(std::string& command);

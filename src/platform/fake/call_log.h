@@ -9,7 +9,7 @@ namespace pultara::fake {
 // Every platform call the doubles receive, one line each, in order. Tests
 // assert on these lines; the simulator prints them.
 class CallLog {
-  public:
+public:
     void Add(std::string line) { lines_.push_back(std::move(line)); }
     const std::vector<std::string>& Lines() const { return lines_; }
     void Clear() { lines_.clear(); }
@@ -20,7 +20,7 @@ class CallLog {
     // The lines that start with any of `prefixes`.
     std::vector<std::string> Only(std::initializer_list<std::string_view> prefixes) const;
 
-  private:
+private:
     std::vector<std::string> lines_;
 };
 

@@ -21,7 +21,7 @@ struct FakeWindow {
 // A scripted desktop: top-level windows in stacking order (first = top), the
 // foreground window, and how the foreground rules answer.
 class FakeDesktop : public Desktop {
-  public:
+public:
     explicit FakeDesktop(CallLog& log) : log_(log) {}
 
     FakeWindow& AddWindow(const std::string& title, bool visible = true);
@@ -55,7 +55,7 @@ class FakeDesktop : public Desktop {
     bool lockTimeoutReadable = true;
     PlatformVersion version{PlatformFamily::WindowsNT, 5, 1};
 
-  private:
+private:
     CallLog& log_;
     bool attached_ = false;
     WindowId nextId_ = 0x100;
