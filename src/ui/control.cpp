@@ -159,6 +159,23 @@ void Control::Enter() {
     }
 }
 
+// A text bound to a setting takes a picked entry but keeps its text when the
+// selection goes; a free text field shows exactly the selection.
+void Control::ShowSelectedEntry() {
+    const int index = ItemIndex();
+    if (setText) {
+        if (index >= 0) {
+            setText(items_[index]);
+        }
+        return;
+    }
+    const std::string face = index >= 0 ? items_[index] : std::string();
+    if (text_ != face) {
+        text_ = face;
+        Changed(Property::Text);
+    }
+}
+
 void Control::Announce(Property property) {
     form_.NotifyControl(*this, property);
 }
@@ -166,15 +183,10 @@ void Control::Announce(Property property) {
 // An editable combo box whose selection changes shows the selected entry in
 // its text field, as picking an entry does.
 void Control::Changed(Property property) {
-    if (property == Property::ItemIndex && kind_ == ControlKind::EditableComboBox && !getText) {
-        const int index = ItemIndex();
-        const std::string face = index >= 0 ? items_[index] : std::string();
-        if (text_ != face) {
-            text_ = face;
-            Announce(Property::Text);
-        }
-    }
     Announce(property);
+    if (property == Property::ItemIndex && kind_ == ControlKind::EditableComboBox) {
+        ShowSelectedEntry();
+    }
     if (property == Property::Text && onChange) {
         onChange();
     } else if (property == Property::Checked && onClick) {

@@ -74,7 +74,7 @@ struct Appearance {
 // to the form's observers; setting a value to the value it holds is no
 // change.
 class Control {
-  public:
+public:
     Control(Form& form, std::string name, ControlKind kind, Placement placement);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -153,7 +153,9 @@ class Control {
     // Reports a change without raising any event.
     void Announce(Property property);
 
-  private:
+private:
+    void ShowSelectedEntry();
+
     Form& form_;
     std::string name_;
     ControlKind kind_;

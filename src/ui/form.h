@@ -13,7 +13,7 @@ namespace pultara {
 // and minimised, and its controls in focus order (a front end creates the
 // widgets in this order, so the keyboard focus moves the same way).
 class Form {
-  public:
+public:
     Form(std::string name, std::string caption);
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -51,11 +51,11 @@ class Form {
     // Used by Control to report its changes.
     void NotifyControl(const Control& control, Property property) const;
 
-  protected:
+protected:
     Control& Add(std::string name, ControlKind kind, Placement placement);
     Control& AddLabel(std::string name, const std::string& caption, Placement placement);
 
-  private:
+private:
     void NotifyForm(Property property) const;
 
     std::string name_;

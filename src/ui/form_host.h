@@ -5,7 +5,7 @@ namespace pultara {
 
 // What the front end does with the windows beyond drawing the model.
 class FormHost {
-  public:
+public:
     virtual ~FormHost() = default;
     // Shows `form` modally and returns when it is no longer visible (the
     // core sets Visible to false, or the user closed it, upon which the

@@ -12,7 +12,7 @@ enum class TextFormat { Plain, RichText };
 // TFormHelp, "Hilfe": the manual from "halvane.rtf" beside the program,
 // reloaded on every showing.
 class HelpForm : public Form {
-  public:
+public:
     explicit HelpForm(Files& files);
 
     // FormShow: loads the help file; any failure keeps the text shown.
@@ -24,7 +24,7 @@ class HelpForm : public Form {
 
     static std::string FallbackText();
 
-  private:
+private:
     Files& files_;
     TextFormat format_ = TextFormat::Plain;
 };

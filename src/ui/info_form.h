@@ -5,7 +5,7 @@ namespace pultara {
 
 // TFormInfo, "Info": product name, version and the maker's lines.
 class InfoForm : public Form {
-  public:
+public:
     InfoForm();
 };
 

@@ -97,32 +97,19 @@ Control* MainForm::ControlFor(const FieldChange& change) const {
     const int m = change.mode;
     switch (change.field) {
         case Field::TitleEnabled:
-        case Field::Title:
-            return Find(TitleBoxName(m));
-        case Field::Command:
-            return Find(CommandEditName(m));
-        case Field::Parameters:
-            return Find(ParameterEditName(m));
-        case Field::Description:
-            return Find(DescriptionEditName(m));
-        case Field::EnsureFocus:
-            return Find(EnsureFocusBoxName(m));
-        case Field::SwitchButton:
-            return Find(SwitchListName(m));
-        case Field::ButtonCommand:
-            return Find(ButtonCommandEditName(m, change.button));
-        case Field::AxisAction:
-            return Find(kAxisLists[change.button]);
-        case Field::MouseButton:
-            return Find(kMouseLists[change.button]);
-        case Field::ForceForeground:
-            return Find("CheckBoxForceForeground");
-        case Field::RestoreFocus:
-            return Find("CheckBoxGoBack");
-        case Field::UpdateInterval:
-            return Find("Timer1");
-        default:
-            return nullptr;  // no control of the main window shows it
+        case Field::Title: return Find(TitleBoxName(m));
+        case Field::Command: return Find(CommandEditName(m));
+        case Field::Parameters: return Find(ParameterEditName(m));
+        case Field::Description: return Find(DescriptionEditName(m));
+        case Field::EnsureFocus: return Find(EnsureFocusBoxName(m));
+        case Field::SwitchButton: return Find(SwitchListName(m));
+        case Field::ButtonCommand: return Find(ButtonCommandEditName(m, change.button));
+        case Field::AxisAction: return Find(kAxisLists[change.button]);
+        case Field::MouseButton: return Find(kMouseLists[change.button]);
+        case Field::ForceForeground: return Find("CheckBoxForceForeground");
+        case Field::RestoreFocus: return Find("CheckBoxGoBack");
+        case Field::UpdateInterval: return Find("Timer1");
+        default: return nullptr;  // no control of the main window shows it
     }
 }
 
@@ -130,20 +117,15 @@ namespace {
 
 Property PropertyOf(Field field) {
     switch (field) {
-        case Field::TitleEnabled:
-            return Property::Enabled;
+        case Field::TitleEnabled: return Property::Enabled;
         case Field::EnsureFocus:
         case Field::ForceForeground:
-        case Field::RestoreFocus:
-            return Property::Checked;
+        case Field::RestoreFocus: return Property::Checked;
         case Field::SwitchButton:
         case Field::AxisAction:
-        case Field::MouseButton:
-            return Property::ItemIndex;
-        case Field::UpdateInterval:
-            return Property::Interval;
-        default:
-            return Property::Text;
+        case Field::MouseButton: return Property::ItemIndex;
+        case Field::UpdateInterval: return Property::Interval;
+        default: return Property::Text;
     }
 }
 

@@ -13,7 +13,7 @@ namespace pultara {
 // of the engine's checked states. Captions, hints, list entries, colours,
 // tab captions and bar positions live here.
 class MainForm : public Form, public MainWindowPort {
-  public:
+public:
     MainForm(Profile& profile, EngineState& state);
 
     // The button boxes change through the dispatcher, so that a click on
@@ -39,7 +39,7 @@ class MainForm : public Form, public MainWindowPort {
     Control& TitleBox(int mode) const;
     Control& Page(int mode) const;
 
-  private:
+private:
     void BuildStatusAndAxes();
     void BuildMouseButtons();
     void BuildButtonBoxes();

@@ -8,7 +8,7 @@ namespace pultara {
 
 // Raised when a component cannot be placed on its owner.
 class ComponentError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
@@ -16,7 +16,7 @@ class ComponentError : public std::runtime_error {
 // style (the Win32 front end's manifest does the work). It has no state; its
 // construction checks that it sits on a form, alone.
 class VisualStyles {
-  public:
+public:
     static constexpr const char* kClassName = "TVisualStyles";
     // Throws ComponentError "Only one instance of TVisualStyles allowed on form".
     explicit VisualStyles(Form& owner);
@@ -26,7 +26,7 @@ class VisualStyles {
     VisualStyles(const VisualStyles&) = delete;
     VisualStyles& operator=(const VisualStyles&) = delete;
 
-  private:
+private:
     Form* owner_ = nullptr;
 };
 

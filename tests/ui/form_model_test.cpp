@@ -14,7 +14,7 @@ using Lines = std::vector<std::string>;
 
 // Writes each notification as "Control.Property".
 class Recorder : public FormObserver {
-  public:
+public:
     void ControlChanged(const Control& control, Property property) override {
         lines.push_back(control.Name() + "." + Name(property));
     }

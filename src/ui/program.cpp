@@ -1,0 +1,87 @@
+#include "ui/program.h"
+
+#include "ui/button_names.h"
+
+namespace pultara {
+
+Program::Program(Profile& profile, EngineState& state, const Platform& platform,
+                 FrontEndPorts ports, ProgramOperations operations)
+    : profile_(profile),
+      state_(state),
+      platform_(platform),
+      ports_(ports),
+      operations_(operations),
+      main_(profile, state),
+      help_(ports.files),
+      rename_(profile),
+      aids_(main_, platform.desktop, ports.fileDialog),
+      dispatcher_(profile, state, main_, platform.mouse, operations.commands),
+      poll_(profile, state, main_, platform.joystick, dispatcher_, operations.commands,
+            operations.axes, platform.dialogs),
+      lifecycle_(profile, state, operations.settings, *this, ports.tray, platform.processes) {
+    main_.BindButtonBoxes(dispatcher_);
+    profile_.SetObserver(this);
+    InstallHandlers();
+}
+
+Program::~Program() {
+    profile_.SetObserver(nullptr);
+}
+
+void Program::InstallHandlers() {
+    main_.Get("ButtonStart").onClick = [this] { lifecycle_.ButtonStartClick(); };
+    main_.Get("ButtonEnde").onClick = [this] { lifecycle_.ButtonEndeClick(); };
+    main_.Get("ButtonEinstellen").onClick = [this] { ButtonEinstellenClick(); };
+    main_.Get("ButtonHilfe").onClick = [this] { ButtonHilfeClick(); };
+    main_.Get("ButtonInfo").onClick = [this] { ButtonInfoClick(); };
+    help_.Get("Button1").onClick = [this] { help_.SetVisible(false); };
+    info_.Get("OKButton").onClick = [this] { info_.SetVisible(false); };
+    rename_.Get("Button1").onClick = [this] {
+        operations_.names.SaveButtonNames();
+        rename_.SetVisible(false);
+    };
+    rename_.Get("Button3").onClick = [this] { operations_.names.ResetButtonNames(); };
+}
+
+// Each window is created in turn; creating the rename dialog loads the
+// names. The message loop then shows the main window.
+void Program::Start() {
+    lifecycle_.FormCreate();
+    operations_.names.LoadButtonNames();
+    main_.SetVisible(true);
+}
+
+void Program::ShowModal(Form& form) {
+    form.SetVisible(true);
+    ports_.host.ShowModal(form);
+    form.SetVisible(false);
+}
+
+// The dialog's result is not examined: names left by the close box are
+// applied too. Saving before and loading after keeps every selection.
+void Program::ButtonEinstellenClick() {
+    ShowModal(rename_);
+    operations_.settings.SaveSettings();
+    ApplyButtonNames();
+    operations_.settings.LoadSettings();
+}
+
+void Program::ButtonHilfeClick() {
+    help_.FormShow();
+    ShowModal(help_);
+}
+
+void Program::ButtonInfoClick() {
+    ShowModal(info_);
+}
+
+void Program::ApplyButtonNames() {
+    pultara::ApplyButtonNames(rename_, main_);
+}
+
+void Program::ProfileChanged(const FieldChange& change) {
+    main_.ProfileChanged(change);
+    rename_.ProfileChanged(change);
+}
+
+}  // namespace pultara

@@ -1,0 +1,111 @@
+#pragma once
+#include <cstdint>
+
+#include "engine/dispatcher.h"
+#include "engine/engine_state.h"
+#include "engine/lifecycle.h"
+#include "engine/operations.h"
+#include "engine/poll_cycle.h"
+#include "engine/profile.h"
+#include "ports/file_dialog.h"
+#include "ports/files.h"
+#include "ports/platform.h"
+#include "ports/tray.h"
+#include "ui/form_host.h"
+#include "ui/help_form.h"
+#include "ui/info_form.h"
+#include "ui/main_form.h"
+#include "ui/mode_page_aids.h"
+#include "ui/rename_form.h"
+
+namespace pultara {
+
+// The services a front end provides besides the platform's.
+struct FrontEndPorts {
+    Tray& tray;
+    Files& files;
+    FileDialog& fileDialog;
+    FormHost& host;
+};
+
+// What the program does with buttons, axes and stores. The settings and
+// names jobs work on the same Profile the program shows.
+struct ProgramOperations {
+    CommandOperations& commands;
+    AxisOperations& axes;
+    SettingsJobs& settings;
+    NamesJobs& names;
+};
+
+// The whole program without a toolkit: the four windows' form model, the
+// tick, the dispatcher and the lifecycle, wired to each other. A front end
+// calls Start(), drives the two timers, forwards tray events and window
+// messages, and renders the forms.
+class Program : private LifecycleWindow, private ProfileObserver {
+public:
+    Program(Profile& profile, EngineState& state, const Platform& platform, FrontEndPorts ports,
+            ProgramOperations operations);
+    ~Program() override;
+
+    static constexpr const char* kApplicationTitle = "Pultara";
+
+    // Creates the windows in order (main, help, about, rename) and shows the
+    // main window, as the message loop does when it starts.
+    void Start();
+    void Timer1Timer() { poll_.Timer1Timer(); }
+    void Timer2Timer() { lifecycle_.Timer2Timer(); }
+    void TrayCallback(TrayEvent event) { lifecycle_.TrayCallback(event); }
+    bool WindowMessage(std::uint32_t message) { return lifecycle_.WindowMessage(message); }
+    // The main window's close box.
+    void CloseMainWindow() { lifecycle_.ButtonEndeClick(); }
+    bool Closed() const { return lifecycle_.Closed(); }
+
+    MainForm& Main() { return main_; }
+    HelpForm& Help() { return help_; }
+    InfoForm& Info() { return info_; }
+    RenameForm& Rename() { return rename_; }
+    ModePageAids& Aids() { return aids_; }
+    Dispatcher& ButtonDispatcher() { return dispatcher_; }
+
+    // "Buttons umbenennen": the dialog, then save, apply the names, load.
+    void ButtonEinstellenClick();
+    void ButtonHilfeClick();
+    void ButtonInfoClick();
+
+private:
+    void InstallHandlers();
+    void ShowModal(Form& form);
+
+    // LifecycleWindow.
+    bool IsShown() const override { return main_.Visible(); }
+    bool IsMinimised() const override { return main_.Minimised(); }
+    void ShowWindow() override { main_.SetVisible(true); }
+    void HideWindow() override { main_.SetVisible(false); }
+    void MinimiseApplication() override { main_.SetMinimised(true); }
+    void RestoreApplication() override { main_.SetMinimised(false); }
+    void BringToFront() override { ports_.host.BringToFront(main_); }
+    void SetMinimisedCountsAsHidden(bool on) override { main_.SetMinimisedCountsAsHidden(on); }
+    void CreateWindowTitleList() override { aids_.CreateWindowTitleList(); }
+    void ColourTitleBoxes() override { aids_.ColourTitleBoxes(); }
+    void ApplyButtonNames() override;
+    void Quit() override { ports_.host.Quit(); }
+
+    // ProfileObserver.
+    void ProfileChanged(const FieldChange& change) override;
+
+    Profile& profile_;
+    EngineState& state_;
+    Platform platform_;
+    FrontEndPorts ports_;
+    ProgramOperations operations_;
+    MainForm main_;
+    HelpForm help_;
+    InfoForm info_;
+    RenameForm rename_;
+    ModePageAids aids_;
+    Dispatcher dispatcher_;
+    PollCycle poll_;
+    Lifecycle lifecycle_;
+};
+
+}  // namespace pultara

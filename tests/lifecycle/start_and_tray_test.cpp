@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "support/program_rig.h"
+
+namespace pultara::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(Start, CreatesTheWindowsInOrderAndShowsTheMainWindow) {
+    ProgramRig rig;
+    rig.stores.load = [](Profile& p) { p.SetTitleEnabled(2, false); };
+    rig.program.Start();
+    EXPECT_EQ(rig.Lines(),
+              (Lines{"LoadSettings", "Shell_NotifyIconA(NIM_ADD, 0, \"Pultara\")",
+                     "RegisterWindowMessageA(\"TaskbarCreated\")", "LoadButtonNames"}));
+    EXPECT_TRUE(rig.program.Main().Visible());
+    EXPECT_EQ(rig.program.Main().TitleBox(1).Colour(), ColourRole::Window);
+    EXPECT_FALSE(rig.program.Main().TitleBox(2).Enabled());
+    EXPECT_EQ(rig.program.Main().TitleBox(2).Colour(), ColourRole::ButtonFace);
+    EXPECT_EQ(rig.state.activeMode, 1);
+    EXPECT_EQ(rig.profile.MaxMouseSpeed(), 32);
+}
+
+TEST(Start, FirstTickSendsTheWindowToTheTrayAndMakesButtonsLive) {
+    ProgramRig rig;
+    rig.program.Start();
+    rig.Tick(Held({2}));
+    EXPECT_FALSE(rig.program.Main().Visible());
+    EXPECT_TRUE(rig.program.Main().Minimised());
+    rig.Tick(0);
+    rig.Tick(Held({4}));
+    // The window hides before the first reading, so that reading counts.
+    EXPECT_EQ(rig.platform.log.Only("Execute"),
+              (Lines{"ExecuteButtonCommand(2)", "ExecuteButtonCommand(4)"}));
+}
+
+struct Tray : ::testing::Test {
+    void SetUp() override {
+        rig.program.Start();
+        rig.Tick();
+        rig.platform.log.Clear();
+    }
+    ProgramRig rig;
+};
+
+TEST_F(Tray, LeftClickTogglesTheWindow) {
+    rig.program.TrayCallback(TrayEvent::LeftButtonUp);
+    EXPECT_TRUE(rig.program.Main().Visible());
+    EXPECT_FALSE(rig.program.Main().Minimised());
+    EXPECT_EQ(rig.Lines(), (Lines{"BringToFront(FormMain)"}));
+    rig.Tick(Held({4}));
+    EXPECT_TRUE(rig.platform.log.Only("Execute").empty());
+    rig.program.TrayCallback(TrayEvent::LeftButtonUp);
+    EXPECT_FALSE(rig.program.Main().Visible());
+    EXPECT_TRUE(rig.program.Main().Minimised());
+}
+
+TEST_F(Tray, OtherMouseEventsOnTheIconAreIgnored) {
+    for (TrayEvent event : {TrayEvent::RightButtonUp, TrayEvent::RightButtonDown,
+                            TrayEvent::LeftButtonDown, TrayEvent::LeftDoubleClick}) {
+        rig.program.TrayCallback(event);
+    }
+    EXPECT_FALSE(rig.program.Main().Visible());
+    EXPECT_TRUE(rig.Lines().empty());
+}
+
+TEST_F(Tray, TaskbarCreatedAddsTheIconAgain) {
+    EXPECT_FALSE(rig.program.WindowMessage(0x401));
+    EXPECT_TRUE(rig.program.WindowMessage(rig.tray.taskbarCreatedMessage));
+    EXPECT_EQ(rig.Lines(), (Lines{"Shell_NotifyIconA(NIM_ADD, 0, \"Pultara\")"}));
+}
+
+TEST_F(Tray, StartButtonMinimisesAndHides) {
+    rig.program.TrayCallback(TrayEvent::LeftButtonUp);
+    rig.program.Main().Get("ButtonStart").Click();
+    EXPECT_FALSE(rig.program.Main().Visible());
+    EXPECT_TRUE(rig.program.Main().Minimised());
+}
+
+// Without a notification area a hidden window could not come back.
+struct WithoutTray : ::testing::Test {
+    void SetUp() override {
+        rig.tray.available = false;
+        rig.program.Start();
+        rig.Tick();
+    }
+    ProgramRig rig;
+};
+
+TEST_F(WithoutTray, FirstTickMinimisesInsteadOfHiding) {
+    EXPECT_TRUE(rig.program.Main().Visible());
+    EXPECT_TRUE(rig.program.Main().Minimised());
+    EXPECT_FALSE(rig.program.Main().IsMainWindowVisible());
+}
+
+TEST_F(WithoutTray, MinimisedWindowCountsAsHiddenForTheButtons) {
+    rig.Tick(Held({5}));
+    rig.Tick(0);
+    EXPECT_EQ(rig.platform.log.Only("Execute"), (Lines{"ExecuteButtonCommand(5)"}));
+    rig.program.Main().SetMinimised(false);  // the user restores it from the taskbar
+    rig.Tick(Held({5}));
+    EXPECT_EQ(rig.platform.log.Only("Execute").size(), 1u);
+}
+
+TEST_F(WithoutTray, ATrayThatAppearsLaterTakesTheMinimisedWindow) {
+    rig.tray.available = true;
+    rig.program.WindowMessage(rig.tray.taskbarCreatedMessage);
+    EXPECT_FALSE(rig.program.Main().Visible());
+    rig.program.TrayCallback(TrayEvent::LeftButtonUp);
+    EXPECT_TRUE(rig.program.Main().Visible());
+    EXPECT_FALSE(rig.program.Main().Minimised());
+}
+
+}  // namespace
+}  // namespace pultara::testing
