@@ -21,10 +21,14 @@ using namespace pultara;
 
 // Keeps the slowest inputs (many "{LEFT 65535}") to a fraction of a second.
 constexpr std::size_t kMaxInput = 1024;
+// Inputs that send more than a few thousand key presses are still
+// checked but not kept, so that mutations start from quick inputs.
+constexpr long kKeptEventBudget = 20000;
 
 struct TrackingKeyboard : Keyboard {
     void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t, std::uint32_t flags) override {
         down[virtualKey] = (flags & kKeyEventKeyUp) == 0;
+        ++events;
     }
     std::uint16_t KeyCodeForCharacter(char32_t c) override { return UsKeyCodeForCharacter(c); }
     std::uint32_t ScanCodeForVirtualKey(std::uint8_t vk) override {
@@ -40,6 +44,7 @@ struct TrackingKeyboard : Keyboard {
         return false;
     }
     std::array<bool, 256> down{};
+    long events = 0;
 };
 
 struct NestingDialogs : Dialogs {
@@ -99,5 +104,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (keyboard.AnyDown() || dialogs.open != 0) {
         std::abort();  // a key left down after the command
     }
-    return 0;
+    return keyboard.events > kKeptEventBudget ? -1 : 0;
 }
