@@ -32,7 +32,7 @@ case "$action" in
     n=$(free_display)
     DISPLAY=":$n"
     WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pultara-e2e-wine.XXXXXX")
-    setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 100); do
       [ -e "/tmp/.X11-unix/X$n" ] && break
@@ -41,6 +41,8 @@ case "$action" in
     printf 'DISPLAY=%s\nWINEPREFIX=%s\nXVFB_PID=%s\n' "$DISPLAY" "$WINEPREFIX" "$xvfb_pid" >"$state"
     wine_env
     wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager Wine draws the window frames itself.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver -w || true
     echo "Wine session on $DISPLAY in $WINEPREFIX"
     ;;
