@@ -11,14 +11,10 @@ namespace {
 // Control ids are the control types: each names its element.
 const char* ElementName(std::uint32_t controlType) {
     switch (controlType) {
-        case kMixerControlVolume:
-            return "Master";
-        case kMixerControlTreble:
-            return "Treble";
-        case kMixerControlBass:
-            return "Bass";
-        default:
-            return nullptr;
+        case kMixerControlVolume: return "Master";
+        case kMixerControlTreble: return "Treble";
+        case kMixerControlBass: return "Bass";
+        default: return nullptr;
     }
 }
 

@@ -13,7 +13,7 @@ namespace pultara::linux_x11 {
 // Result codes: an open failure is kMixerNoDevice, a missing element
 // kMixerNoControl, and a failed set the positive ALSA error number.
 class AlsaMixer : public Mixer {
-  public:
+public:
     static constexpr MixerResult kMixerNoDevice = 2;      // as MMSYSERR_BADDEVICEID
     static constexpr MixerResult kMixerNoControl = 1025;  // as MIXERR_INVALCONTROL
     static constexpr std::uint32_t kSpeakerLine = 0;
@@ -30,7 +30,7 @@ class AlsaMixer : public Mixer {
     MixerResult SetControlValue(std::uint32_t controlId, std::uint32_t value) override;
     void Close() override;
 
-  private:
+private:
     _snd_mixer* handle_ = nullptr;
 };
 

@@ -5,7 +5,7 @@ namespace pultara::linux_x11 {
 namespace {
 
 class Splitter {
-  public:
+public:
     explicit Splitter(const std::string& text) : text_(text) {}
 
     std::vector<std::string> Split() {
@@ -32,7 +32,7 @@ class Splitter {
         return arguments_;
     }
 
-  private:
+private:
     void Backslashes() {
         std::size_t count = 0;
         while (pos_ < text_.size() && text_[pos_] == '\\') {

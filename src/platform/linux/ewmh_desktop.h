@@ -21,7 +21,7 @@ namespace pultara::linux_x11 {
 // of a second) until the window manager has given the window the focus, so
 // that keys typed next reach it.
 class EwmhDesktop : public Desktop {
-  public:
+public:
     explicit EwmhDesktop(XConnection& connection) : x_(connection) {}
 
     WindowId FindWindowByTitle(const std::string& title) override;
@@ -43,7 +43,7 @@ class EwmhDesktop : public Desktop {
     // Whether an EWMH window manager runs now.
     bool HasWindowManager();
 
-  private:
+private:
     std::vector<unsigned long> LongProperty(Window window, const char* name, Atom type);
     std::optional<std::string> TextProperty(Window window, const char* name);
     void SendToRoot(Window window, const char* messageType, long a, long b, long c);

@@ -7,7 +7,7 @@ namespace pultara::linux_x11 {
 // Where the injector's physical key events go, and what it needs to know
 // about the active layout. Keycodes are the X server's.
 class KeycodeSink {
-  public:
+public:
     virtual ~KeycodeSink() = default;
     virtual void SendKeycode(std::uint8_t keycode, bool down) = 0;
     // Whether the key types a character on its AltGr level (the fourth
@@ -29,7 +29,7 @@ class KeycodeSink {
 // is released without any key in between is pressed and released then, so
 // that a lone modifier still reaches the program.
 class KeyInjector {
-  public:
+public:
     explicit KeyInjector(KeycodeSink& sink) : sink_(sink) {}
     ~KeyInjector() { ReleaseAll(); }
     KeyInjector(const KeyInjector&) = delete;
@@ -41,7 +41,7 @@ class KeyInjector {
     // X keycodes currently held down by this injector.
     const std::set<std::uint8_t>& HeldKeys() const { return held_; }
 
-  private:
+private:
     struct LateModifier {
         std::uint8_t keycode = 0;
         bool logicalDown = false;  // as the Windows events left it

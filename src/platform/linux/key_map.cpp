@@ -53,20 +53,13 @@ std::uint8_t EvdevCodeForScanCode(std::uint8_t scan, bool extended) {
         return scan;  // the first rows are numbered alike in both systems
     }
     switch (scan) {
-        case 0x54:
-            return 99;  // SysRq
-        case 0x56:
-            return 86;  // the 102nd key
-        case 0x57:
-            return 87;  // F11
-        case 0x58:
-            return 88;  // F12
-        case 0x73:
-            return 89;  // Brazilian /? key
-        case 0x7D:
-            return 124;  // Yen
-        default:
-            return kNoEvdevCode;
+        case 0x54: return 99;   // SysRq
+        case 0x56: return 86;   // the 102nd key
+        case 0x57: return 87;   // F11
+        case 0x58: return 88;   // F12
+        case 0x73: return 89;   // Brazilian /? key
+        case 0x7D: return 124;  // Yen
+        default: return kNoEvdevCode;
     }
 }
 
@@ -81,12 +74,9 @@ std::uint8_t EvdevCodeForKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode
 
 std::uint8_t ScanCodeForVirtualKey(std::uint8_t virtualKey) {
     switch (virtualKey) {
-        case 0xE2:
-            return 0x56;  // VK_OEM_102
-        case 0xC1:
-            return 0x73;  // VK_ABNT_C1
-        default:
-            return UsScanCodeForVirtualKey(virtualKey);
+        case 0xE2: return 0x56;  // VK_OEM_102
+        case 0xC1: return 0x73;  // VK_ABNT_C1
+        default: return UsScanCodeForVirtualKey(virtualKey);
     }
 }
 

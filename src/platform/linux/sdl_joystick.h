@@ -12,7 +12,7 @@ namespace pultara::linux_x11 {
 // joystick lacks reads 0); buttons 1 to 12 give the bits of the mask. While
 // no joystick is attached reads fail and leave the sample as it was.
 class SdlJoystick : public Joystick {
-  public:
+public:
     SdlJoystick();
     ~SdlJoystick() override;
     SdlJoystick(const SdlJoystick&) = delete;
@@ -22,7 +22,7 @@ class SdlJoystick : public Joystick {
     // Whether SDL's joystick service could be started at all.
     bool Available() const { return initialised_; }
 
-  private:
+private:
     bool EnsureOpen();
 
     bool initialised_ = false;

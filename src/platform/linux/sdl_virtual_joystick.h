@@ -9,7 +9,7 @@ namespace pultara::linux_x11 {
 // and testing the program without hardware. It becomes joystick 0 when no
 // real one is attached. Set a sample, and the next read of SdlJoystick sees it.
 class SdlVirtualJoystick {
-  public:
+public:
     SdlVirtualJoystick();
     ~SdlVirtualJoystick();
     SdlVirtualJoystick(const SdlVirtualJoystick&) = delete;
@@ -18,7 +18,7 @@ class SdlVirtualJoystick {
     bool Attached() const { return handle_ != nullptr; }
     void Set(const JoystickSample& sample);
 
-  private:
+private:
     int deviceIndex_ = -1;
     _SDL_Joystick* handle_ = nullptr;
 };

@@ -17,7 +17,7 @@ namespace pultara::linux_x11 {
 // back to the nice value the program started with. Children start at that
 // value too.
 class SpawnProcesses : public Processes {
-  public:
+public:
     SpawnProcesses();
 
     bool StartProcess(const std::string& commandLine) override;
@@ -28,7 +28,7 @@ class SpawnProcesses : public Processes {
     // The program that opens documents (xdg-open unless changed).
     std::string opener = "xdg-open";
 
-  private:
+private:
     bool Spawn(const std::vector<std::string>& arguments);
 
     int startNice_ = 0;

@@ -14,7 +14,7 @@ namespace pultara::linux_x11 {
 // the program. The handler installed here counts errors instead, and
 // `ErrorsSince` tells a caller whether its requests failed.
 class XConnection {
-  public:
+public:
     XConnection();
     ~XConnection();
     XConnection(const XConnection&) = delete;
@@ -27,7 +27,7 @@ class XConnection {
     // Number of X errors reported so far (on any connection of the process).
     static unsigned long ErrorCount();
 
-  private:
+private:
     Display* display_ = nullptr;
     Window root_ = 0;
 };

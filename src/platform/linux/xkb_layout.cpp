@@ -15,20 +15,13 @@ namespace {
 // Spacing characters of the dead keys, as Windows layouts report them.
 char32_t DeadKeyCharacter(KeySym keysym) {
     switch (keysym) {
-        case XK_dead_grave:
-            return U'`';
-        case XK_dead_acute:
-            return U'\u00B4';
-        case XK_dead_circumflex:
-            return U'^';
-        case XK_dead_tilde:
-            return U'~';
-        case XK_dead_diaeresis:
-            return U'\u00A8';
-        case XK_dead_cedilla:
-            return U'\u00B8';
-        default:
-            return 0;
+        case XK_dead_grave: return U'`';
+        case XK_dead_acute: return U'\u00B4';
+        case XK_dead_circumflex: return U'^';
+        case XK_dead_tilde: return U'~';
+        case XK_dead_diaeresis: return U'\u00A8';
+        case XK_dead_cedilla: return U'\u00B8';
+        default: return 0;
     }
 }
 

@@ -17,7 +17,7 @@ struct KeyPosition {
 // (the current group). The map is fetched once and again only after the
 // server announces a new layout.
 class XkbLayout {
-  public:
+public:
     explicit XkbLayout(Display* display);
     ~XkbLayout();
     XkbLayout(const XkbLayout&) = delete;
@@ -30,7 +30,7 @@ class XkbLayout {
     bool TypesAltGrCharacter(std::uint8_t keycode, bool shifted);
     std::uint8_t AltGrKeycode();
 
-  private:
+private:
     void Refresh();
     void Fetch();
     int Group(std::uint8_t keycode) const;

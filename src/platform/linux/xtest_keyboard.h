@@ -13,7 +13,7 @@ namespace pultara::linux_x11 {
 // Ctrl+Alt 6). Without a display or XTest, events are dropped and the US
 // layout answers the lookups.
 class XTestKeyboard : public Keyboard, private KeycodeSink {
-  public:
+public:
     explicit XTestKeyboard(XConnection& connection);
     ~XTestKeyboard() override;
 
@@ -26,7 +26,7 @@ class XTestKeyboard : public Keyboard, private KeycodeSink {
     // Lets go of every key still held by the program.
     void ReleaseAllKeys();
 
-  private:
+private:
     void SendKeycode(std::uint8_t keycode, bool down) override;
     bool TypesAltGrCharacter(std::uint8_t keycode, bool shifted) override;
     std::uint8_t AltGrKeycode() override;

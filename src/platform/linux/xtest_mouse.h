@@ -8,7 +8,7 @@ namespace pultara::linux_x11 {
 // and moved on the X screen (the server keeps it on the screen). Without a
 // display nothing happens and reads fail.
 class XTestMouse : public Mouse {
-  public:
+public:
     explicit XTestMouse(XConnection& connection) : connection_(connection) {}
     ~XTestMouse() override;
 
@@ -16,7 +16,7 @@ class XTestMouse : public Mouse {
     bool GetCursorPos(PointerPosition& position) override;
     void SetCursorPos(PointerPosition position) override;
 
-  private:
+private:
     void Button(unsigned button, bool down);
 
     XConnection& connection_;
