@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "engine/engine_state.h"
 #include "platform/fake/fake_shell.h"
 #include "ui/help_form.h"
@@ -95,6 +98,45 @@ TEST(VisualStylesComponent, AllowsOnePerFormAndOnlyOnForms) {
     InfoForm info;
     { VisualStyles alone{info}; }
     EXPECT_TRUE(info.components.empty());
+}
+
+}  // namespace
+}  // namespace pultara
+
+namespace pultara {
+namespace {
+
+// The manual shipped beside the program must load as rich text: one
+// balanced group from start to end.
+TEST(ShippedManual, IsWellFormedRichTextCoveringTheKeyLanguage) {
+    fake::CallLog log;
+    fake::FakeFiles files{log};
+    files.directory = "";
+    std::ifstream in(PULTARA_HELP_FILE, std::ios::binary);
+    ASSERT_TRUE(in);
+    std::ostringstream content;
+    content << in.rdbuf();
+    const std::string rtf = content.str();
+    int depth = 0;
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\') {
+            ++i;  // an escaped character or the first letter of a control word
+        } else if (rtf[i] == '{') {
+            ++depth;
+        } else if (rtf[i] == '}') {
+            --depth;
+            ASSERT_TRUE(depth > 0 || i + 3 >= rtf.size()) << "group closed early at " << i;
+        }
+    }
+    EXPECT_EQ(depth, 0);
+    files.files["halvane.rtf"] = rtf;
+    HelpForm help{files};
+    help.FormShow();
+    EXPECT_EQ(help.Format(), TextFormat::RichText);
+    for (const char* topic : {"Tastaturkommandos", "\\{MCL\\}", "\\{LEFT 5\\}",
+                              "Globale Maustasten", "Fokus erzwingen", "Pfeiltasten", "Modi"}) {
+        EXPECT_NE(rtf.find(topic), std::string::npos) << topic;
+    }
 }
 
 }  // namespace
