@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_form_host.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_shell.h"
+#include "ui/application.h"
+
+namespace pultara {
+namespace {
+
+constexpr const char* kSettingsKey = "\\Software\\Orvendt\\tevorin";
+constexpr const char* kNamesKey = "\\Software\\Orvendt\\tevorin\\names";
+
+// The real stores, operations and program on the fake platform.
+struct WholeProgram : ::testing::Test {
+    std::string Stored(const std::string& key, const std::string& name) const {
+        const auto value = fakes.store.Get(key, name);
+        if (!value || value->data.empty()) {
+            return "<none>";
+        }
+        return std::string(value->data.begin(), value->data.end() - 1);
+    }
+    fake::FakePlatform fakes;
+    fake::FakeTray tray{fakes.log};
+    fake::FakeFiles files{fakes.log};
+    fake::FakeFileDialog dialog{fakes.log};
+    fake::FakeFormHost host{fakes.log};
+    Application app{fakes.Services(), FrontEndPorts{tray, files, dialog, host}};
+};
+
+TEST_F(WholeProgram, EditsReachTheStoreAtTheNextPeriodicSave) {
+    app.program().Start();
+    app.program().Main().Get("EditM1b1").SetText("Hallo~");
+    EXPECT_EQ(Stored(kSettingsKey, "M1b1"), "<none>");
+    app.program().Timer2Timer();
+    EXPECT_EQ(Stored(kSettingsKey, "M1b1"), "Hallo~");
+}
+
+TEST_F(WholeProgram, StoredNamesReachTheMainWindowAtTheFirstPeriodicSave) {
+    {
+        // An earlier run stored a switch button and a description.
+        Application earlier{fakes.Services(), FrontEndPorts{tray, files, dialog, host}};
+        earlier.program().Start();
+        earlier.program().Main().Get("ComboBoxM2").SetItemIndex(3);
+        earlier.program().Main().Get("EditM2desc").SetText("Browser");
+        earlier.program().CloseMainWindow();
+    }
+    fakes.store.Key(kNamesKey).clear();
+    fakes.store.PutString(kNamesKey, "name3", "Stop");
+    app.program().Start();
+    MainForm& main = app.program().Main();
+    EXPECT_EQ(main.Page(2).Caption(), "Browser");
+    EXPECT_EQ(main.ButtonBox(3).Caption(), "Button 3");
+    EXPECT_EQ(main.Get("ComboBoxM2").Text(), "Button 3");
+    app.program().Timer2Timer();
+    EXPECT_EQ(main.ButtonBox(3).Caption(), "Stop");
+    EXPECT_EQ(main.Get("ComboBoxM2").ItemIndex(), 3);
+    EXPECT_EQ(main.Get("ComboBoxM2").Text(), "Stop");
+    // A names key without name7 gives button 7 an empty name everywhere.
+    EXPECT_EQ(main.ButtonBox(7).Caption(), "");
+}
+
+TEST_F(WholeProgram, AFailingSaveShowsOneBoxAtATime) {
+    fakes.store.failWritesAfter = 1;
+    app.program().Start();
+    int reentered = 0;
+    fakes.dialogs.whileOpen = [&] {
+        if (reentered++ < 5) {
+            app.program().Timer2Timer();
+        }
+    };
+    app.program().Timer2Timer();
+    EXPECT_EQ(fakes.dialogs.deepestNesting, 1);
+}
+
+}  // namespace
+}  // namespace pultara
