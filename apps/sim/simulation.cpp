@@ -189,11 +189,13 @@ void Simulation::Rename(int button, const std::string& name) {
 
 void Simulation::Flush() {
     const auto& lines = fakes_.log.Lines();
-    for (; printed_ < lines.size(); ++printed_) {
-        if (!(options_.quietStore && IsValueLine(lines[printed_]))) {
-            out_ << Time(now_) << "  " << lines[printed_] << '\n';
+    for (const std::string& line : lines) {
+        if (!(options_.quietStore && IsValueLine(line))) {
+            out_ << Time(now_) << "  " << line << '\n';
         }
     }
+    // Printed lines are dropped, so a long run keeps its memory flat.
+    fakes_.log.Clear();
 }
 
 void Simulation::Note(const std::string& text) {

@@ -64,7 +64,6 @@ private:
     std::uint64_t now_ = 0;
     std::uint64_t nextPoll_ = 0;
     std::uint64_t nextSave_ = 0;
-    std::size_t printed_ = 0;
     long ticks_ = 0;
 };
 

@@ -32,6 +32,9 @@ public:
     bool startMaximised = false;
     // Sizes itself to its contents.
     bool autoSize = true;
+    // The control that holds the keyboard focus when the form opens; empty
+    // for the first control that can take it.
+    std::string activeControl;
 
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     // The control of that name, or null.

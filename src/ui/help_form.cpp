@@ -11,6 +11,7 @@ HelpForm::HelpForm(Files& files) : Form("FormHelp", "Hilfe"), files_(files) {
     Control& ok = Add("Button1", ControlKind::Button, {Name(), 1, 0});
     ok.SetCaption("OK");
     ok.look.defaultButton = true;
+    activeControl = "Button1";
 }
 
 std::string HelpForm::FallbackText() {

@@ -19,6 +19,7 @@ InfoForm::InfoForm() : Form("FormInfo", "Info") {
     Control& ok = Add("OKButton", ControlKind::Button, {Name(), 1, 0});
     ok.SetCaption("OK");
     ok.look.defaultButton = true;
+    activeControl = "OKButton";
 }
 
 }  // namespace pultara

@@ -32,6 +32,7 @@ TEST_F(HelpWindow, ShowsTheFourFallbackLinesWithoutAFile) {
     EXPECT_TRUE(text.ends_with("."));
     EXPECT_EQ(help.Caption(), "Hilfe");
     EXPECT_TRUE(help.startMaximised);
+    EXPECT_EQ(help.activeControl, "Button1");  // Enter closes it at once
 }
 
 TEST_F(HelpWindow, LoadsRichTextAndPlainText) {
