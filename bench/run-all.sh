@@ -80,6 +80,8 @@ report "# Performance figures"
 report ""
 report "Measured by \`bash bench/run-all.sh\` on $(date -u +%Y-%m-%d), $(nproc) cores,"
 report "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')."
+report "Load average at the start: $(cut -d' ' -f1-3 /proc/loadavg) (figures of whole programs"
+report "depend on what else the machine runs; instruction counts do not)."
 report ""
 section_core_cost
 section_instructions

@@ -1,0 +1,127 @@
+#include "probe_rig.h"
+
+#include <X11/XKBlib.h>
+#include <time.h>
+
+#include <cstdio>
+
+namespace pultara::bench {
+
+long long MonotonicNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000000000LL + ts.tv_nsec;
+}
+
+bool ProbeRig::Ready() const {
+    return platform.x.display() != nullptr && platform.joystick.Available() && stick.Attached();
+}
+
+std::string ProbeRig::KeysDown() {
+    Display* display = platform.x.display();
+    std::string names;
+    char keys[32] = {};
+    XQueryKeymap(display, keys);
+    for (int code = 0; code < 256; ++code) {
+        if ((keys[code / 8] >> (code % 8)) & 1) {
+            const KeySym keysym = XkbKeycodeToKeysym(display, static_cast<KeyCode>(code), 0, 0);
+            const char* name = XKeysymToString(keysym);
+            names += std::string(names.empty() ? "" : " ") + (name != nullptr ? name : "?");
+        }
+    }
+    Window root = 0, child = 0;
+    int x = 0, y = 0, wx = 0, wy = 0;
+    unsigned mask = 0;
+    XQueryPointer(display, platform.x.root(), &root, &child, &x, &y, &wx, &wy, &mask);
+    for (unsigned button = 1; button <= 5; ++button) {
+        if (mask & (Button1Mask << (button - 1))) {
+            names += std::string(names.empty() ? "" : " ") + "Button" + std::to_string(button);
+        }
+    }
+    return names;
+}
+
+void BindEverything(Profile& profile, const std::string& title) {
+    static const char* const kCommands[] = {"a",     "{ENTER}", "+(ab)^c",  "#x",
+                                            "!true", "{MCL}q",  "{left 3}", "{MCR}{MCM}w"};
+    for (int mode = 1; mode <= kModeCount; ++mode) {
+        profile.SetTitle(mode, mode == 3 ? "no window has this title" : title);
+        profile.SetCommand(mode, "/bin/true");  // opened when the window is missing
+        profile.SetEnsureFocus(mode, mode % 2 == 0);
+        // Buttons 7, 8 and 12 are global mouse buttons and keep no command:
+        // a repeating command on such a button would hold its mouse button
+        // down (its release is never dispatched).
+        for (int button = 1; button <= 6; ++button) {
+            profile.SetButtonCommand(mode, button, kCommands[(button + mode) % 8]);
+        }
+        profile.SetSwitchButton(mode, mode == 4 ? 0 : 8 + mode);  // buttons 9, 10, 11
+    }
+    profile.SetMouseButton(GlobalMouseButton::Left, 12);
+    profile.SetMouseButton(GlobalMouseButton::Middle, 8);
+    profile.SetMouseButton(GlobalMouseButton::Right, 7);
+    profile.SetAxisListPosition(Axis::X, 7);   // arrow keys
+    profile.SetAxisListPosition(Axis::Y, 13);  // pointer, vertical
+    profile.SetAxisListPosition(Axis::Z, 1);   // volume
+}
+
+void EventLog::Note(const std::string& what) {
+    const long long at = MonotonicNs();
+    std::lock_guard lock(mutex_);
+    events_.emplace_back(at, what);
+}
+
+void EventLog::Write(const std::string& path) const {
+    std::lock_guard lock(mutex_);
+    if (FILE* file = std::fopen(path.c_str(), "w")) {
+        for (const auto& [at, what] : events_) {
+            std::fprintf(file, "%lld %s\n", at, what.c_str());
+        }
+        std::fclose(file);
+    }
+}
+
+namespace {
+
+timespec ToTimespec(long long ns) {
+    return timespec{static_cast<time_t>(ns / 1000000000LL), static_cast<long>(ns % 1000000000LL)};
+}
+
+}  // namespace
+
+void RunTicks(ProbeRig& rig, double intervalMs, const std::atomic<bool>& done, TickTimes* ticks,
+              bool runCore) {
+    const auto period = static_cast<long long>(intervalMs * 1e6);
+    constexpr long long kSettingsPeriod = 5000000000LL;
+    long long next = MonotonicNs();
+    long long nextSettings = next + kSettingsPeriod;
+    while (!done) {
+        next += period;
+        const timespec wake = ToTimespec(next);
+        clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr);
+        const long long started = MonotonicNs();
+        if (ticks != nullptr) {
+            ticks->push_back(started);
+        }
+        if (runCore) {
+            rig.poll.Timer1Timer();
+        }
+        if (runCore && started >= nextSettings) {
+            rig.platform.processes.SetPriority(ProcessPriority::Normal);
+            nextSettings = started + kSettingsPeriod;
+        }
+        if (started - next > period) {
+            next = started;  // far behind: go on from now
+        }
+    }
+}
+
+void WriteTicks(const TickTimes& ticks, const std::string& path) {
+    if (FILE* file = std::fopen(path.c_str(), "w")) {
+        for (long long at : ticks) {
+            std::fprintf(file, "%lld\n", at);
+        }
+        std::fclose(file);
+    }
+}
+
+}  // namespace pultara::bench

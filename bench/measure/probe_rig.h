@@ -1,0 +1,74 @@
+#pragma once
+// The running program's core on the Linux back end, without a window: the
+// poll tick with the real dispatcher, mode commands, key interpreter and
+// axis outputs, read from an SDL virtual joystick.
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "actions/keysend/key_sender.h"
+#include "actions/keysend/window_focus.h"
+#include "actions/mode_commands.h"
+#include "axis/axis_outputs.h"
+#include "engine/dispatcher.h"
+#include "engine/poll_cycle.h"
+#include "null_platform.h"
+#include "platform/linux/linux_platform.h"
+#include "platform/linux/sdl_virtual_joystick.h"
+
+namespace pultara::bench {
+
+long long MonotonicNs();
+
+struct ProbeRig {
+    bool Ready() const;
+    // Safe from another thread than the ticking one.
+    void SetJoystick(const JoystickSample& sample) { stick.Set(sample); }
+    // Keys and mouse buttons the X server holds down right now, by name.
+    std::string KeysDown();
+
+    linux_x11::LinuxPlatform platform;
+    linux_x11::SdlVirtualJoystick stick;
+    NullDialogs dialogs;
+    NullWindow window;
+    Profile profile;
+    EngineState state;
+    WindowFocus focus{platform.desktop};
+    KeySender keys{platform.keyboard, dialogs};
+    ModeCommands commands{profile, state, focus, keys, platform.mouse, platform.processes};
+    AxisOutputs axes{profile, state, platform.mixer, platform.mouse, platform.processes};
+    Dispatcher dispatcher{profile, state, window, platform.mouse, commands};
+    PollCycle poll{profile, state, window, platform.joystick, dispatcher, commands, axes, dialogs};
+};
+
+// Bindings of every kind: key commands (plain, repeating, with mouse tokens,
+// program starts) in all four modes, mode switches, the three global mouse
+// buttons, and the axes on arrow keys, pointer and volume. `title` is the
+// window the modes type into.
+void BindEverything(Profile& profile, const std::string& title);
+
+// Moments noted from any thread, written out at the end.
+class EventLog {
+public:
+    void Note(const std::string& what);
+    void Write(const std::string& path) const;
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::pair<long long, std::string>> events_;
+};
+
+using TickTimes = std::vector<long long>;
+
+// Runs the poll tick every `intervalMs` on an absolute monotonic timer until
+// `done`; a late tick does not cause a burst of catch-up ticks. Lowers the
+// process priority every five seconds as the settings timer does. Notes the
+// start of each tick in `ticks` when given. Without `runCore` only the timer
+// runs: the floor that any program waking at this rate pays.
+void RunTicks(ProbeRig& rig, double intervalMs, const std::atomic<bool>& done, TickTimes* ticks,
+              bool runCore = true);
+void WriteTicks(const TickTimes& ticks, const std::string& path);
+
+}  // namespace pultara::bench

@@ -1,0 +1,50 @@
+# Press-to-key latency, tick accuracy and pointer speed on a virtual display
+# (sourced by bench/run-all.sh). The core runs on the Linux back end in
+# tick_probe; key_clock timestamps what reaches the target window.
+section_latency() {
+    report "## Press-to-key latency and tick accuracy (Linux, virtual display)"
+    report ""
+    local probe="$build/bench/measure/tick_probe"
+    if [ ! -x "$probe" ] || ! command -v Xvfb >/dev/null; then
+        report "Skipped: needs tick_probe (built with the Linux back end) and Xvfb."
+        report ""
+        return
+    fi
+    local presses=1000 seconds=30
+    [ "$quick" = 1 ] && presses=200 seconds=5
+    local logs="$work/latency"
+    mkdir -p "$logs"
+    bash tests/e2e-linux/virtual-desktop.sh --no-tray --no-sound -- \
+        bash bench/measure/probe-runs.sh "$build" "$logs" "$presses" "$seconds" 2>>"$work/latency.err"
+    local analyse="python3 bench/measure/analyse.py"
+    report "Program: \`tick_probe\`, the core with the real dispatcher, mode commands, key"
+    report "interpreter and axis outputs on the Linux back end (SDL2 joystick, XTest), ticking on"
+    report "an absolute CLOCK_MONOTONIC timer. A second thread moves an SDL virtual joystick at a"
+    report "random phase of the tick and notes the moment; \`key_clock\`, a separate X client whose"
+    report "window has the focus, notes when each KeyPress reaches it. Openbox on Xvfb."
+    report "Command: \`tests/e2e-linux/virtual-desktop.sh --no-tray --no-sound -- bench/measure/probe-runs.sh build/linux OUT $presses $seconds\`,"
+    report "then \`bench/measure/analyse.py\`."
+    report ""
+    report "| input (tick) | presses | median | 99th percentile | maximum |"
+    report "|---|---|---|---|---|"
+    KEY=latency.button10 $analyse latency "$logs/presses10.events" "$logs/presses10.keys" press a \
+        "button 1 → \"a\" (10 ms)" "$logs/presses10.ticks" >>"$out"
+    KEY=latency.arrow10 $analyse latency "$logs/arrows10.events" "$logs/arrows10.keys" deflect Left \
+        "X to the low end → {left} (10 ms)" "$logs/arrows10.ticks" >>"$out"
+    $analyse latency "$logs/presses1.events" "$logs/presses1.keys" press a \
+        "button 1 → \"a\" (1 ms)" >>"$out"
+    report ""
+    report "| tick | intervals | median | mean | 99th percentile | within 5 % |"
+    report "|---|---|---|---|---|---|"
+    KEY=tick10 $analyse ticks "$logs/rest10.ticks" 10 "10 ms, joystick at rest" >>"$out"
+    $analyse ticks "$logs/presses10.ticks" 10 "10 ms, while typing" >>"$out"
+    KEY=tick1 $analyse ticks "$logs/rest1.ticks" 1 "1 ms, joystick at rest" >>"$out"
+    report ""
+    report "| pointer, X at full deflection, defaults (maxMouseSpeed 32, 10 ms) | speed | measured over |"
+    report "|---|---|---|"
+    KEY=pointer $analyse pointer "$logs/pointer.events" "$logs/pointer.keys" \
+        "expected about 1000 px/s (10 px per tick)" >>"$out"
+    report ""
+}
+export FIGURES="$work/figures"
+section_latency

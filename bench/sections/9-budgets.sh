@@ -1,0 +1,53 @@
+# The budgets against the figures measured by the other sections (sourced
+# last by bench/run-all.sh).
+section_budgets() {
+    local figures="$work/figures"
+    local idle_ns
+    idle_ns=$("$build/bench/tick_benchmark" --benchmark_filter='^IdleTick$' \
+        --benchmark_min_time=0.2 --benchmark_format=json 2>/dev/null |
+        python3 -c 'import json,sys; b=json.load(sys.stdin)["benchmarks"][0]; print(f"{b[\"cpu_time\"]:.0f}")' 2>/dev/null)
+    [ -n "$idle_ns" ] && echo "core.idle_ns $idle_ns" >>"$figures"
+    report "## Budgets"
+    report ""
+    report "| budget | limit | measured | met |"
+    report "|---|---|---|---|"
+    python3 - "$figures" >>"$out" <<'PY'
+import sys
+figures = {}
+try:
+    for line in open(sys.argv[1]):
+        name, value = line.split()
+        figures[name] = float(value)
+except FileNotFoundError:
+    pass
+rows = [
+    ("idle CPU, Linux program", "linux.cpu", 0.3, "%.3f %% of a core", "<="),
+    ("idle CPU, core on the Linux back end (tick_probe)", "probe.cpu", 0.3, "%.3f %% of a core", "<="),
+    ("idle CPU, pultara.exe under Wine", "windows.cpu", 0.3, "%.3f %% of a core", "<="),
+    ("resident memory, Linux program", "linux.rss", 40 * 1024, "%.0f kB", "<="),
+    ("resident memory, tick_probe", "probe.rss", 40 * 1024, "%.0f kB", "<="),
+    ("resident memory, pultara.exe under Wine", "windows.rss", 8 * 1024, "%.0f kB", "<="),
+    ("median press-to-key latency, 10 ms tick", "latency.button10.median", 6, "%.2f ms", "<="),
+    ("99th percentile press-to-key latency, 10 ms tick", "latency.button10.p99", 12, "%.2f ms", "<="),
+    ("median arrow-key latency, 10 ms tick", "latency.arrow10.median", 6, "%.2f ms", "<="),
+    ("99th percentile arrow-key latency, 10 ms tick", "latency.arrow10.p99", 12, "%.2f ms", "<="),
+    ("median tick interval at 10 ms", "tick10.median", None, "%.3f ms", 10),
+    ("median tick interval at 1 ms", "tick1.median", None, "%.3f ms", 1),
+    ("median tick interval of the Linux program at 10 ms", "qt.tick10.median", None, "%.3f ms", 10),
+    ("one idle tick of the core", "core.idle_ns", 2000, "%.0f ns", "<="),
+]
+for label, key, limit, shown, rule in rows:
+    if key not in figures:
+        continue
+    value = figures[key]
+    if limit is None:
+        met = abs(value - rule) <= 0.05 * rule
+        limit_text = f"{rule} ms ± 5 %"
+    else:
+        met = value <= limit
+        limit_text = (shown % limit).replace("% of a core", "%")
+    print(f"| {label} | {limit_text} | {shown % value} | {'yes' if met else '**no**'} |")
+PY
+    report ""
+}
+section_budgets
