@@ -2,7 +2,9 @@
 // Platform doubles that do nothing, so that a benchmark measures the core's
 // own work.
 #include "engine/operations.h"
+#include "ports/mixer.h"
 #include "ports/platform.h"
+#include "ports/processes.h"
 
 namespace pultara::bench {
 
@@ -44,6 +46,27 @@ struct NullOperations : CommandOperations, AxisOperations {
     void MovePointerXInverted(std::uint32_t) override {}
     void MovePointerY(std::uint32_t) override {}
     void MovePointerYInverted(std::uint32_t) override {}
+};
+
+struct NullMixer : Mixer {
+    MixerResult Open() override { return kMixerOk; }
+    MixerResult GetSpeakerLine(std::uint32_t& lineId) override {
+        lineId = 1;
+        return kMixerOk;
+    }
+    MixerResult GetLineControl(std::uint32_t, std::uint32_t type, std::uint32_t& id) override {
+        id = type;
+        return kMixerOk;
+    }
+    MixerResult SetControlValue(std::uint32_t, std::uint32_t) override { return kMixerOk; }
+    void Close() override {}
+};
+
+struct NullProcesses : Processes {
+    bool StartProcess(const std::string&) override { return true; }
+    void ShellOpen(const std::string&, const std::string&) override {}
+    bool FileExists(const std::string&) override { return false; }
+    void SetPriority(ProcessPriority) override {}
 };
 
 }  // namespace pultara::bench

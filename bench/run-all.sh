@@ -4,6 +4,10 @@
 #
 #   bash bench/run-all.sh            # everything that is built or buildable
 #   QUICK=1 bash bench/run-all.sh    # shorter runs (for trying the script)
+#   ENDURANCE=1 bash bench/run-all.sh  # full endurance runs (ten minutes and more)
+#
+# The sections in bench/sections/ run the whole programs on private virtual
+# displays (tests/e2e-linux/virtual-desktop.sh) and skip what is not built.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)

@@ -1,12 +1,16 @@
-// Runs COUNT poll ticks of the core against platform doubles that do
-// nothing. Run it under callgrind twice (COUNT 0 and COUNT N); the
-// difference divided by N is the core's cost of one tick in instructions.
+// Runs COUNT poll ticks of the core, with its real axis outputs (pointer
+// motion, mixer logic), against platform doubles that do nothing. Run it
+// under callgrind twice (COUNT 0 and COUNT N); the difference divided by N
+// is the core's cost of one tick in instructions.
 //
 //   tick_instructions idle|pointer COUNT
+//
+// pointer: all three axes on pointer actions, deflected.
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
+#include "axis/axis_outputs.h"
 #include "engine/dispatcher.h"
 #include "engine/poll_cycle.h"
 #include "null_platform.h"
@@ -26,8 +30,11 @@ int main(int argc, char** argv) {
     NullDialogs dialogs;
     NullWindow window;
     NullOperations operations;
+    NullMixer mixer;
+    NullProcesses processes;
+    AxisOutputs axes{profile, state, mixer, mouse, processes};
     Dispatcher dispatcher{profile, state, window, mouse, operations};
-    PollCycle poll{profile, state, window, joystick, dispatcher, operations, operations, dialogs};
+    PollCycle poll{profile, state, window, joystick, dispatcher, operations, axes, dialogs};
     joystick.next = {32768, 32768, 32768, 0};
     if (std::strcmp(argv[1], "pointer") == 0) {
         profile.SetAxisListPosition(Axis::X, 11);

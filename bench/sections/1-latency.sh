@@ -45,6 +45,45 @@ section_latency() {
     KEY=pointer $analyse pointer "$logs/pointer.events" "$logs/pointer.keys" \
         "expected about 1000 px/s (10 px per tick)" >>"$out"
     report ""
+    section_linux_program_ticks
+}
+
+# The Linux program itself: its tick seen as the cadence of arrow keys, and
+# its pointer speed. Its endurance run happens here too (the section
+# "Endurance" reports it), so that the desktop is set up once.
+section_linux_program_ticks() {
+    local qt="$build/apps/qt/pultara"
+    if [ ! -x "$qt" ]; then
+        report "The Linux program \`pultara\` is not built: its tick is not measured."
+        report ""
+        return
+    fi
+    local seconds=30 endurance=60
+    [ "$quick" = 1 ] && seconds=5 endurance=20
+    [ "${ENDURANCE:-0}" = 1 ] && endurance=600
+    local logs="$work/qt"
+    mkdir -p "$logs"
+    bash tests/e2e-linux/virtual-desktop.sh -- bash bench/measure/qt-runs.sh \
+        "$qt" "$build" "$logs" "$seconds" "$endurance" 2>>"$work/qt.err"
+    report "### The Linux program \`pultara\`"
+    report ""
+    report "Its own joystick script (\`--demo-joystick\`) holds X at the low end with X on the arrow"
+    report "keys for $seconds s: one {left} per tick reaches \`key_clock\`, so the intervals between"
+    report "their arrivals are the program's tick intervals (plus the key's own jitter). The script"
+    report "moves the joystick in step with the tick, so it cannot show the wait for the tick:"
+    report "press-to-key latency is measured with \`tick_probe\` above."
+    report "Command: \`tests/e2e-linux/virtual-desktop.sh -- bench/measure/qt-runs.sh build/linux/apps/qt/pultara build/linux OUT $seconds $endurance\`."
+    report ""
+    report "| tick | intervals | median | mean | 99th percentile | within 5 % |"
+    report "|---|---|---|---|---|---|"
+    KEY=qt.tick10 python3 bench/measure/analyse.py cadence "$logs/cadence.keys" Left 10 \
+        "10 ms, arrival of {left}" >>"$out"
+    report ""
+    report "| pointer, X at full deflection, defaults | speed | measured over |"
+    report "|---|---|---|"
+    KEY=qt.pointer python3 bench/measure/analyse.py pointer "$logs/pointer.events" \
+        "$logs/pointer.keys" "expected about 1000 px/s" >>"$out"
+    report ""
 }
 export FIGURES="$work/figures"
 section_latency

@@ -55,6 +55,30 @@ endurance_sim() {
     report ""
 }
 
+endurance_qt() {
+    report "### Random joystick input to the Linux program \`pultara\`"
+    report ""
+    local logs="$work/qt"
+    if [ ! -s "$logs/endurance.joystick" ]; then
+        report "Skipped: the Linux program \`pultara\` is not built (or its run failed; see above)."
+        report ""
+        return
+    fi
+    report "The same kinds of bindings written into its settings file, and a random"
+    report "\`--demo-joystick\` script (a new state every 10 to 300 ms) against \`key_clock --cover\`;"
+    report "run by \`bench/measure/qt-runs.sh\` (see the tick section)."
+    report ""
+    report "- state at the end of the script: $(cat "$logs/endurance.status" 2>/dev/null)"
+    report "- keys or mouse buttons held at the end: $(xargs <"$logs/endurance.keys-down" 2>/dev/null || echo "?")"
+    report "- keys received by the target: $(grep -c ' K ' "$logs/endurance.keys" 2>/dev/null)"
+    report "- settings file after the run: $(head -3 "$logs/endurance.settings" 2>/dev/null | xargs)"
+    report ""
+    report "| memory (VmRSS) | samples | first → last | growth after the first tenth | flat |"
+    report "|---|---|---|---|---|"
+    KEY=qt.endurance python3 bench/measure/analyse.py memory "$logs/endurance.rss" "pultara" >>"$out"
+    report ""
+}
+
 section_endurance() {
     local seconds=60
     [ "$quick" = 1 ] && seconds=20
@@ -64,6 +88,7 @@ section_endurance() {
     [ "${ENDURANCE:-0}" = 1 ] || report "Short run of $seconds s; \`ENDURANCE=1 bash bench/run-all.sh\` runs ten minutes."
     report ""
     endurance_linux "$seconds"
+    endurance_qt
     endurance_sim
 }
 section_endurance
