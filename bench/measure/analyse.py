@@ -113,8 +113,9 @@ def memory(path, label):
     if len(samples) < 3:
         print(f"| {label} | too few samples | | | |")
         return
-    # Growth after the first tenth of the run, when start-up allocations are done.
-    settled = samples[len(samples) // 10:]
+    # Growth after the first tenth of the run (at least its first sample), when
+    # start-up allocations are done.
+    settled = samples[max(1, len(samples) // 10):]
     growth = settled[-1][1] - settled[0][1]
     flat = growth <= 256
     figure("growth", growth)
