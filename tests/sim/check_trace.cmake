@@ -1,7 +1,14 @@
 # Runs the simulator on an example and checks that the expected lines appear
 # in the trace in the given order (other lines may come between them).
+if(NOT SCRIPT)
+  set(SCRIPT session.script)
+endif()
+set(settings_args)
+if(SETTINGS)
+  set(settings_args --settings ${SETTINGS})
+endif()
 execute_process(
-  COMMAND ${SIM} --quiet-store --desktop ${EXAMPLE}/desktop.txt ${EXAMPLE}/session.script
+  COMMAND ${SIM} --quiet-store ${settings_args} --desktop ${EXAMPLE}/desktop.txt ${EXAMPLE}/${SCRIPT}
   OUTPUT_VARIABLE trace
   ERROR_VARIABLE errors
   RESULT_VARIABLE result)
