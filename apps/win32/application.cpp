@@ -1,0 +1,222 @@
+#include "apps/win32/application.h"
+
+#include <exception>
+
+namespace pultara::win32app {
+
+namespace {
+
+constexpr wchar_t kApplicationClass[] = L"PultaraApplication";
+constexpr UINT kPollTick = WM_APP + 1;
+constexpr UINT_PTR kSaveTimer = 2;
+
+LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* app = reinterpret_cast<Application*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (app == nullptr || message == WM_NCCREATE) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return app->HandleApplicationMessage(message, wParam, lParam);
+}
+
+TrayEvent TrayEventOf(LPARAM mouseMessage) {
+    switch (static_cast<UINT>(mouseMessage)) {
+        case WM_LBUTTONDOWN: return TrayEvent::LeftButtonDown;
+        case WM_LBUTTONUP: return TrayEvent::LeftButtonUp;
+        case WM_LBUTTONDBLCLK: return TrayEvent::LeftDoubleClick;
+        case WM_RBUTTONDOWN: return TrayEvent::RightButtonDown;
+        case WM_RBUTTONUP: return TrayEvent::RightButtonUp;
+        default: return TrayEvent::Other;
+    }
+}
+
+}  // namespace
+
+HWND CreateApplicationWindow(HINSTANCE instance, void* owner) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof(type);
+    type.lpfnWndProc = ApplicationProc;
+    type.hInstance = instance;
+    type.lpszClassName = kApplicationClass;
+    RegisterClassExW(&type);
+    // Top-level (not message-only), so that "TaskbarCreated" reaches it;
+    // never shown.
+    return CreateWindowExW(WS_EX_TOOLWINDOW, kApplicationClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                           nullptr, instance, owner);
+}
+
+Application::Application(HINSTANCE instance)
+    : instance_(instance),
+      appWindow_(CreateApplicationWindow(instance, this)),
+      icon_(LoadIconW(instance, MAKEINTRESOURCEW(1))),
+      tray_(appWindow_, icon_),
+      keys_(platform_.keyboard, platform_.dialogs),
+      focus_(platform_.desktop),
+      commands_(profile_, state_, focus_, keys_, platform_.mouse, platform_.processes),
+      axes_(profile_, state_, platform_.Services()),
+      stores_(profile_, platform_.store, platform_.dialogs),
+      program_(profile_, state_, platform_.Services(),
+               FrontEndPorts{tray_, files_, fileDialog_, *this},
+               ProgramOperations{commands_, axes_, stores_, stores_}),
+      pollTimer_(appWindow_, kPollTick) {
+    FormWindow::RegisterClasses(instance);
+    FormWindow::errorDisplay = [this](const std::string& message) {
+        platform_.dialogs.ShowApplicationError(message);
+    };
+    mainWindow_ = std::make_unique<FormWindow>(program_.Main(), nullptr);
+    HWND main = mainWindow_->Handle();
+    helpWindow_ = std::make_unique<FormWindow>(program_.Help(), main);
+    infoWindow_ = std::make_unique<FormWindow>(program_.Info(), main);
+    renameWindow_ = std::make_unique<FormWindow>(program_.Rename(), main);
+    mainWindow_->onClose = [this] { Guarded([this] { program_.CloseMainWindow(); }); };
+    for (FormWindow* modal : {helpWindow_.get(), infoWindow_.get(), renameWindow_.get()}) {
+        modal->onClose = [modal] { modal->Model().SetVisible(false); };
+    }
+    platform_.processes.SetOwnerWindow(main);
+    fileDialog_.SetOwnerWindow(main);
+    taskbarCreated_ = tray_.RegisterTaskbarCreatedMessage();
+    program_.Main().AddObserver(this);
+}
+
+Application::~Application() {
+    program_.Main().RemoveObserver(this);
+    KillTimer(appWindow_, kSaveTimer);
+    DestroyWindow(appWindow_);
+}
+
+int Application::Run() {
+    Guarded([this] { program_.Start(); });
+    ApplyPollInterval();
+    ApplySaveInterval();
+    while (PumpOne()) {
+    }
+    return 0;
+}
+
+bool Application::PumpOne() {
+    MSG message;
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        quit_ = true;
+        return false;
+    }
+    for (FormWindow* window :
+         {mainWindow_.get(), helpWindow_.get(), infoWindow_.get(), renameWindow_.get()}) {
+        if (window->TranslateDialogMessage(message)) {
+            return true;
+        }
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+    return true;
+}
+
+void Application::ShowModal(Form& form) {
+    FormWindow* window = WindowOf(form);
+    if (window == nullptr) {
+        return;
+    }
+    HWND main = mainWindow_->Handle();
+    EnableWindow(main, FALSE);
+    form.SetVisible(true);
+    while (form.Visible() && !quit_ && PumpOne()) {
+    }
+    EnableWindow(main, TRUE);
+    if (quit_) {
+        PostQuitMessage(0);  // leave the outer loop too
+    }
+    if (IsWindowVisible(main)) {
+        SetForegroundWindow(main);
+    }
+}
+
+void Application::BringToFront(Form& form) {
+    if (FormWindow* window = WindowOf(form)) {
+        HWND handle = window->Handle();
+        if (IsIconic(handle)) {
+            ShowWindow(handle, SW_RESTORE);
+        }
+        BringWindowToTop(handle);
+        SetForegroundWindow(handle);
+    }
+}
+
+void Application::Quit() {
+    PostQuitMessage(0);
+}
+
+FormWindow* Application::WindowOf(const Form& form) const {
+    for (FormWindow* window :
+         {mainWindow_.get(), helpWindow_.get(), infoWindow_.get(), renameWindow_.get()}) {
+        if (window != nullptr && &window->Model() == &form) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+void Application::ControlChanged(const Control& control, Property property) {
+    if (property != Property::Interval && property != Property::Enabled) {
+        return;
+    }
+    if (control.Name() == "Timer1") {
+        ApplyPollInterval();
+    } else if (control.Name() == "Timer2") {
+        ApplySaveInterval();
+    }
+}
+
+void Application::ApplyPollInterval() {
+    const Control& timer = program_.Main().Get("Timer1");
+    pollTimer_.SetInterval(timer.Enabled() ? timer.Interval() : 0);
+}
+
+void Application::ApplySaveInterval() {
+    const Control& timer = program_.Main().Get("Timer2");
+    KillTimer(appWindow_, kSaveTimer);
+    if (timer.Enabled() && timer.Interval() != 0) {
+        SetTimer(appWindow_, kSaveTimer, timer.Interval(), nullptr);
+    }
+}
+
+void Application::Guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        platform_.dialogs.ShowApplicationError(error.what());
+    }
+}
+
+LRESULT Application::HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kPollTick) {
+        pollTimer_.Acknowledge();
+        Guarded([this] { program_.Timer1Timer(); });
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kSaveTimer) {
+        Guarded([this] { program_.Timer2Timer(); });
+        return 0;
+    }
+    if (message == Lifecycle::Icon().callbackMessage) {
+        Guarded([this, lParam] { program_.TrayCallback(TrayEventOf(lParam)); });
+        return 0;
+    }
+    if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+        Guarded([this, message] { program_.WindowMessage(message); });
+        return 1;
+    }
+    if (message == WM_QUERYENDSESSION) {
+        return TRUE;
+    }
+    if (message == WM_ENDSESSION && wParam) {
+        // Windows is ending: close as the close box would, so nothing is lost.
+        Guarded([this] { program_.CloseMainWindow(); });
+        return 0;
+    }
+    return DefWindowProcW(appWindow_, message, wParam, lParam);
+}
+
+}  // namespace pultara::win32app

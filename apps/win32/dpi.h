@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+namespace pultara::win32app {
+
+// The DPI of the monitor `window` is on (per-monitor aware since Windows 10
+// 1607; the system DPI before).
+int WindowDpi(HWND window);
+
+// Grows a client rectangle to the window rectangle at `dpi`.
+void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+
+}  // namespace pultara::win32app

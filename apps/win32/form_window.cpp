@@ -1,0 +1,349 @@
+#include "apps/win32/form_window.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <exception>
+
+#include "apps/win32/dpi.h"
+#include "apps/win32/layout.h"
+#include "platform/win32/wide_text.h"
+#include "ui/help_form.h"
+
+namespace pultara::win32app {
+
+using win32::Narrow;
+using win32::Widen;
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"PultaraForm";
+constexpr wchar_t kPageClass[] = L"PultaraPage";
+constexpr int kFirstId = 1000;
+
+// Runs a handler of a control; an error that escapes it is shown.
+template <typename Handler>
+void Guarded(Handler handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        if (FormWindow::errorDisplay) {
+            FormWindow::errorDisplay(error.what());
+        }
+    }
+}
+
+}  // namespace
+
+std::function<void(const std::string&)> FormWindow::errorDisplay;
+
+void Fonts::Make(int dpi) {
+    Free();
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    LOGFONTW font = metrics.lfMessageFont;
+    font.lfHeight = -MulDiv(9, dpi, 72);
+    normal = CreateFontIndirectW(&font);
+    font.lfWeight = FW_BOLD;
+    bold = CreateFontIndirectW(&font);
+    font.lfWeight = FW_NORMAL;
+    font.lfUnderline = TRUE;
+    underline = CreateFontIndirectW(&font);
+}
+
+void Fonts::Free() {
+    for (HFONT* font : {&normal, &bold, &underline}) {
+        if (*font != nullptr) {
+            DeleteObject(*font);
+            *font = nullptr;
+        }
+    }
+}
+
+std::wstring WindowTextOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void FormWindow::RegisterClasses(HINSTANCE instance) {
+    WNDCLASSEXW form{};
+    form.cbSize = sizeof(form);
+    form.lpfnWndProc = FormProc;
+    form.hInstance = instance;
+    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    form.lpszClassName = kFormClass;
+    RegisterClassExW(&form);
+    WNDCLASSEXW page = form;
+    page.lpfnWndProc = PageProc;
+    page.hIcon = nullptr;
+    page.lpszClassName = kPageClass;
+    RegisterClassExW(&page);
+}
+
+FormWindow::FormWindow(Form& form, HWND owner) : form_(form), owner_(owner) {
+    const bool main = form.Name() == "FormMain";
+    DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    if (!form.autoSize) {
+        style |= WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    }
+    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, Widen(form.Caption()).c_str(), style,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, main ? nullptr : owner,
+                              nullptr, GetModuleHandleW(nullptr), this);
+    dpi_ = WindowDpi(window_);
+    fonts_.Make(dpi_);
+    windowBrush_ = GetSysColorBrush(COLOR_WINDOW);
+    faceBrush_ = GetSysColorBrush(COLOR_BTNFACE);
+    whiteBrush_ = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                               0, 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(360));
+    CreateWidgets();
+    RefreshAll();
+    Layout();
+    SizeToContents();
+    form_.AddObserver(this);
+}
+
+FormWindow::~FormWindow() {
+    form_.RemoveObserver(this);
+    DestroyWindow(window_);
+    fonts_.Free();
+}
+
+HWND FormWindow::Widget(const std::string& controlName) const {
+    const Control* control = form_.Find(controlName);
+    const auto found = control != nullptr ? widgets_.find(control) : widgets_.end();
+    return found != widgets_.end() ? found->second : nullptr;
+}
+
+int FormWindow::Scale(int pixels) const {
+    return MulDiv(pixels, dpi_, 96);
+}
+
+void FormWindow::CreateWidgets() {
+    int id = kFirstId;
+    for (const auto& control : form_.Controls()) {
+        if (HWND widget = CreateWidget(*control, id)) {
+            widgets_[control.get()] = widget;
+            controls_[widget] = control.get();
+            byId_[id] = control.get();
+            AddTooltip(*control, widget);
+        }
+        ++id;
+    }
+    // Pages lie over the tab control's display area.
+    for (const auto& [control, widget] : widgets_) {
+        if (control->Kind() == ControlKind::TabPage) {
+            SetWindowPos(widget, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        }
+    }
+}
+
+HWND FormWindow::ContainerOf(const Control& control) const {
+    const Control* parent = form_.Find(control.Where().parent);
+    if (parent != nullptr && parent->Kind() == ControlKind::TabPage) {
+        return widgets_.at(parent);
+    }
+    return window_;
+}
+
+void FormWindow::AddTooltip(const Control& control, HWND widget) {
+    if (control.look.hint.empty()) {
+        return;
+    }
+    const std::wstring hint = Widen(control.look.hint);
+    auto add = [&](HWND target) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = GetParent(target);
+        tool.uId = reinterpret_cast<UINT_PTR>(target);
+        tool.lpszText = const_cast<wchar_t*>(hint.c_str());
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    add(widget);
+    if (control.Kind() == ControlKind::EditableComboBox) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        if (GetComboBoxInfo(widget, &info) && info.hwndItem != nullptr) {
+            add(info.hwndItem);  // the mouse rests on the edit part
+        }
+    }
+}
+
+void FormWindow::Layout() {
+    if (!form_.autoSize) {
+        LayoutHelp();
+        return;
+    }
+    const Control* pages = form_.Find("ModusContainer");
+    const Box pagesBox = pages != nullptr ? PlaceControl(form_, *pages) : Box{};
+    for (const auto& [control, widget] : widgets_) {
+        Box box = PlaceControl(form_, *control);
+        if (control->Kind() == ControlKind::TabPage) {
+            box.x += pagesBox.x + 4;
+            box.y += pagesBox.y;
+        }
+        int height = Scale(box.height);
+        if (control->Kind() == ControlKind::DropDownList ||
+            control->Kind() == ControlKind::EditableComboBox) {
+            height = Scale(box.height + 18 * (control->look.dropDownRows + 1));
+        }
+        MoveWindow(widget, Scale(box.x), Scale(box.y), Scale(box.width), height, FALSE);
+        const HFONT font = control->look.bold        ? fonts_.bold
+                           : control->look.underline ? fonts_.underline
+                                                     : fonts_.normal;
+        SendMessageW(widget, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (control->Kind() == ControlKind::DropDownList ||
+            control->Kind() == ControlKind::EditableComboBox) {
+            SendMessageW(widget, CB_SETMINVISIBLE, control->look.dropDownRows, 0);
+        }
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FormWindow::LayoutHelp() {
+    RECT client;
+    GetClientRect(window_, &client);
+    const int bar = Scale(40);
+    for (const auto& [control, widget] : widgets_) {
+        if (control->Kind() == ControlKind::RichEdit) {
+            MoveWindow(widget, 0, 0, client.right, std::max<LONG>(client.bottom - bar, 0), TRUE);
+        } else {
+            MoveWindow(widget, Scale(8), client.bottom - bar + Scale(8), Scale(90), Scale(26),
+                       TRUE);
+        }
+        SendMessageW(widget, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.normal), TRUE);
+    }
+}
+
+void FormWindow::SizeToContents() {
+    const Box size = FormClientSize(form_);
+    RECT frame{0, 0, Scale(size.width), Scale(size.height)};
+    AdjustFrameForDpi(frame, GetWindowLongW(window_, GWL_STYLE),
+                      GetWindowLongW(window_, GWL_EXSTYLE), dpi_);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    // Centred on the screen, like the classic main window.
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + std::max<int>((work.right - work.left - width) / 2, 0);
+    const int y = work.top + std::max<int>((work.bottom - work.top - height) / 2, 0);
+    SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool FormWindow::TranslateDialogMessage(MSG& message) {
+    if (!IsWindowVisible(window_)) {
+        return false;
+    }
+    // The help text takes Enter as a new line once it has the focus.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+        wchar_t className[32] = {};
+        GetClassNameW(message.hwnd, className, 32);
+        if (_wcsicmp(className, MSFTEDIT_CLASS) == 0) {
+            return false;
+        }
+    }
+    return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+Control* FormWindow::ControlOf(HWND widget) const {
+    for (HWND w = widget; w != nullptr && w != window_; w = GetParent(w)) {
+        if (const auto found = controls_.find(w); found != controls_.end()) {
+            return found->second;
+        }
+    }
+    return nullptr;
+}
+
+LRESULT CALLBACK FormWindow::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        reinterpret_cast<FormWindow*>(create->lpCreateParams)->window_ = window;
+    }
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+// Pages pass what their controls report on to the form window.
+LRESULT CALLBACK FormWindow::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_SETCURSOR:
+            return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
+        default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            Guarded(
+                [&] { OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); });
+            return 0;
+        case WM_NOTIFY:
+            Guarded([&] { OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); });
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return OnColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        case WM_SETCURSOR:
+            if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
+                return TRUE;
+            }
+            break;
+        case DM_GETDEFID:
+            for (const auto& [id, control] : byId_) {
+                if (control->look.defaultButton) {
+                    return MAKELRESULT(id, DC_HASDEFID);
+                }
+            }
+            break;
+        case WM_CLOSE:
+            if (onClose) {
+                onClose();
+            }
+            return 0;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) {
+                form_.SetMinimised(true);
+            } else if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED) {
+                form_.SetMinimised(false);
+                if (!form_.autoSize) {
+                    LayoutHelp();
+                }
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            fonts_.Make(dpi_);
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            Layout();
+            return 0;
+        }
+        default: break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace pultara::win32app

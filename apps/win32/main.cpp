@@ -1,0 +1,25 @@
+// pultara.exe: a joystick as a remote control for the desktop.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "apps/win32/application.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*show*/) {
+    // The shell, the file dialog and the endpoint mixer want a
+    // single-threaded apartment.
+    OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES |
+                                                        ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    LoadLibraryW(L"Msftedit.dll");  // the help window's RichEdit view
+    int result = 0;
+    {
+        pultara::win32app::Application application(instance);
+        result = application.Run();
+    }
+    OleUninitialize();
+    return result;
+}
