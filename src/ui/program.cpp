@@ -21,10 +21,12 @@ Program::Program(Profile& profile, EngineState& state, const Platform& platform,
       lifecycle_(profile, state, operations.settings, *this, ports.tray, platform.processes) {
     main_.BindButtonBoxes(dispatcher_);
     profile_.SetObserver(this);
+    main_.AddObserver(this);
     InstallHandlers();
 }
 
 Program::~Program() {
+    main_.RemoveObserver(this);
     profile_.SetObserver(nullptr);
 }
 
@@ -77,6 +79,34 @@ void Program::ButtonInfoClick() {
 
 void Program::ApplyButtonNames() {
     pultara::ApplyButtonNames(rename_, main_);
+}
+
+void Program::FormChanged(const Form& /*form*/, Property property) {
+    if (property != Property::Visible && property != Property::Minimised) {
+        return;
+    }
+    const bool visible = main_.IsMainWindowVisible();
+    if (visible && !counted_visible_) {
+        ReleaseHeldMouseButtons();
+    }
+    counted_visible_ = visible;
+}
+
+// A held joystick button acts on the first mouse button bound to it, as its
+// release would.
+void Program::ReleaseHeldMouseButtons() {
+    constexpr std::uint32_t kUp[] = {kMouseLeftUp, kMouseMiddleUp, kMouseRightUp};
+    for (int button = 1; button <= kButtonCount; ++button) {
+        if (!state_.buttonChecked[button - 1]) {
+            continue;
+        }
+        for (int which = 0; which < 3; ++which) {
+            if (profile_.MouseButton(static_cast<GlobalMouseButton>(which)) == button) {
+                platform_.mouse.SendButtonEvent(kUp[which]);
+                break;
+            }
+        }
+    }
 }
 
 void Program::ProfileChanged(const FieldChange& change) {

@@ -41,7 +41,7 @@ struct ProgramOperations {
 // tick, the dispatcher and the lifecycle, wired to each other. A front end
 // calls Start(), drives the two timers, forwards tray events and window
 // messages, and renders the forms.
-class Program : private LifecycleWindow, private ProfileObserver {
+class Program : private LifecycleWindow, private ProfileObserver, private FormObserver {
 public:
     Program(Profile& profile, EngineState& state, const Platform& platform, FrontEndPorts ports,
             ProgramOperations operations);
@@ -93,6 +93,13 @@ private:
     // ProfileObserver.
     void ProfileChanged(const FieldChange& change) override;
 
+    // FormObserver of the main window: when it comes back into view, the
+    // global mouse buttons its joystick buttons hold are let go, since their
+    // release would be ignored while it is shown.
+    void ControlChanged(const Control& /*control*/, Property /*property*/) override {}
+    void FormChanged(const Form& form, Property property) override;
+    void ReleaseHeldMouseButtons();
+
     Profile& profile_;
     EngineState& state_;
     Platform platform_;
@@ -106,6 +113,7 @@ private:
     Dispatcher dispatcher_;
     PollCycle poll_;
     Lifecycle lifecycle_;
+    bool counted_visible_ = false;
 };
 
 }  // namespace pultara

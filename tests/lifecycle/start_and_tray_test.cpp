@@ -114,3 +114,35 @@ TEST_F(WithoutTray, ATrayThatAppearsLaterTakesTheMinimisedWindow) {
 
 }  // namespace
 }  // namespace pultara::testing
+
+namespace pultara::testing {
+namespace {
+
+// A global mouse button held while the window comes into view would stay
+// down: its release is ignored while the window is shown.
+TEST(HeldMouseButton, IsLetGoWhenTheWindowComesIntoView) {
+    ProgramRig rig;
+    rig.profile.SetMouseButton(GlobalMouseButton::Left, 1);
+    rig.program.Start();
+    rig.Tick();
+    rig.Tick(Held({1}));
+    rig.program.TrayCallback(TrayEvent::LeftButtonUp);
+    rig.Tick(Held({1}));
+    rig.Tick(0);
+    EXPECT_EQ(rig.platform.log.Only("mouse_event"),
+              (std::vector<std::string>{"mouse_event(0x0002)", "mouse_event(0x0004)"}));
+}
+
+TEST(HeldMouseButton, IsLetGoWhenAMinimisedWindowIsRestoredWithoutTray) {
+    ProgramRig rig;
+    rig.tray.available = false;
+    rig.profile.SetMouseButton(GlobalMouseButton::Right, 2);
+    rig.program.Start();
+    rig.Tick(Held({2}));
+    rig.program.Main().SetMinimised(false);
+    EXPECT_EQ(rig.platform.log.Only("mouse_event"),
+              (std::vector<std::string>{"mouse_event(0x0008)", "mouse_event(0x0010)"}));
+}
+
+}  // namespace
+}  // namespace pultara::testing
