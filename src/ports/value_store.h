@@ -18,6 +18,7 @@ inline constexpr std::uint32_t kValueDword = 4;         // REG_DWORD
 struct StoredValue {
     std::uint32_t type = kValueBinary;
     std::vector<std::uint8_t> data;
+    bool operator==(const StoredValue&) const = default;
 };
 
 // An open key. Value names compare without regard to case. Destroying the

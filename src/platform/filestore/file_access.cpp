@@ -1,0 +1,175 @@
+#include "platform/filestore/file_access.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace pultara::filestore {
+
+namespace fs = std::filesystem;
+
+FileContents ReadWholeFile(const fs::path& file) {
+    std::error_code error;
+    if (!fs::exists(file, error)) {
+        return {error ? ReadStatus::Failed : ReadStatus::Missing, {}};
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.good() && !in.eof()) {
+        return {ReadStatus::Failed, {}};
+    }
+    return {in.is_open() ? ReadStatus::Read : ReadStatus::Failed, std::move(bytes)};
+}
+
+namespace {
+
+// Creates the folder of `file`; a folder made here is for the owner only.
+bool MakeFolder(const fs::path& folder) {
+    std::error_code error;
+    if (folder.empty() || fs::is_directory(folder, error)) {
+        return true;
+    }
+    if (!fs::create_directories(folder, error) || error) {
+        return false;
+    }
+    fs::permissions(folder, fs::perms::owner_all, error);
+    return true;
+}
+
+#ifdef _WIN32
+
+bool WriteAndRename(const fs::path& file, std::string_view bytes) {
+    fs::path temporary = file;
+    temporary += L".tmp-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    bool ok =
+        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && FlushFileBuffers(handle);
+    ok = CloseHandle(handle) && ok;
+    ok = ok && MoveFileExW(temporary.c_str(), file.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        DeleteFileW(temporary.c_str());
+    }
+    return ok;
+}
+
+#else
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Makes the rename itself survive a power cut.
+void SyncFolder(const fs::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool WriteAndRename(const fs::path& file, std::string_view bytes) {
+    std::string pattern = file.string() + ".tmp-XXXXXX";
+    int fd = ::mkstemp(pattern.data());  // created with mode 0600
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(pattern.c_str(), file.c_str()) == 0;
+    if (!ok) {
+        ::unlink(pattern.c_str());
+        return false;
+    }
+    SyncFolder(file.parent_path());
+    return true;
+}
+
+#endif
+
+std::tm LocalTime(std::time_t now) {
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local;
+}
+
+std::string HomeFolder() {
+#ifdef _WIN32
+    const char* appData = std::getenv("APPDATA");
+    return appData != nullptr ? appData : ".";
+#else
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0') {
+        return home;
+    }
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : ".";
+#endif
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes) {
+    return MakeFolder(file.parent_path()) && WriteAndRename(file, bytes);
+}
+
+fs::path DamagedCopyName(const fs::path& file) {
+    std::tm local = LocalTime(std::time(nullptr));
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
+    std::string base = file.stem().string() + "-damaged-" + stamp;
+    fs::path candidate = file.parent_path() / (base + file.extension().string());
+    std::error_code error;
+    for (int n = 2; fs::exists(candidate, error); ++n) {
+        candidate =
+            file.parent_path() / (base + "-" + std::to_string(n) + file.extension().string());
+    }
+    return candidate;
+}
+
+fs::path DefaultSettingsFile() {
+#ifndef _WIN32
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    // Relative values are to be ignored.
+    if (config != nullptr && fs::path(config).is_absolute()) {
+        return fs::path(config) / "pultara" / "settings.reg";
+    }
+    return fs::path(HomeFolder()) / ".config" / "pultara" / "settings.reg";
+#else
+    return fs::path(HomeFolder()) / "pultara" / "settings.reg";
+#endif
+}
+
+}  // namespace pultara::filestore

@@ -1,0 +1,34 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pultara::filestore {
+
+enum class ReadStatus { Read, Missing, Failed };
+
+struct FileContents {
+    ReadStatus status = ReadStatus::Missing;
+    std::string bytes;
+};
+
+FileContents ReadWholeFile(const std::filesystem::path& file);
+
+// Replaces `file` with `bytes` so that a crash at any moment leaves either
+// the old or the new file: the bytes go to a temporary file in the same
+// folder (owner-only permissions), are flushed to the disk and renamed over
+// `file`. Missing folders are created. Returns false when that failed; the
+// old file is then untouched.
+bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// A name beside `file` for keeping a damaged copy, saying so and when:
+// "settings-damaged-2026-12-08-153000.reg"; a number is added when that
+// name is taken.
+std::filesystem::path DamagedCopyName(const std::filesystem::path& file);
+
+// The per-user settings file: $XDG_CONFIG_HOME/pultara/settings.reg, by
+// default ~/.config/pultara/settings.reg (%APPDATA%\pultara on Windows).
+std::filesystem::path DefaultSettingsFile();
+
+}  // namespace pultara::filestore

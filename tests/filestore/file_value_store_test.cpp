@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "engine/profile.h"
+#include "platform/fake/fake_system.h"
+#include "platform/filestore/file_access.h"
+#include "platform/filestore/file_value_store.h"
+#include "platform/filestore/reg_parser.h"
+#include "platform/filestore/text_encoding.h"
+#include "store/names_store.h"
+#include "store/settings_store.h"
+#include "temp_folder.h"
+
+namespace pultara::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using filestore::FileValueStore;
+
+const std::string kSettingsKey = "\\Software\\Orvendt\\tevorin";
+
+// A Profile with a store on the settings file of a temporary folder.
+struct FileRig {
+    explicit FileRig(const fs::path& file) : store(file, &dialogs) {}
+    fake::CallLog log;
+    fake::FakeDialogs dialogs{log};
+    FileValueStore store;
+    Profile profile;
+    SettingsStore settings{profile, store, dialogs};
+    NamesStore names{profile, store, dialogs};
+};
+
+void Customise(Profile& p) {
+    p.SetTitle(1, "VLC \"media\" player");
+    p.SetCommand(2, "C:\\Programme\\Spieler\\spieler.exe");
+    p.SetDescription(3, "Grüße 🎮");
+    p.SetButtonCommand(4, 12, "{MCL}%{F4}");
+    p.SetTitleEnabled(2, false);
+    p.SetSwitchButton(1, 3);
+    p.SetAxisListPosition(Axis::Y, 9);
+    p.SetMaxMouseSpeed(-12);
+    p.SetUpdateInterval(0);
+    p.SetButtonName(7, "Pause");
+}
+
+class FileStoreTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    fs::path file = folder.Path() / "pultara" / "settings.reg";
+};
+
+TEST_F(FileStoreTest, WithoutAFileNothingIsFoundAndNothingIsCreatedByReading) {
+    FileRig rig(file);
+    rig.settings.LoadSettings();
+    rig.names.LoadButtonNames();
+    EXPECT_EQ(rig.profile.ButtonName(1), "Button 1");
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(file.parent_path()));
+}
+
+TEST_F(FileStoreTest, SavedSettingsAndNamesComeBackInTheNextRun) {
+    {
+        FileRig rig(file);
+        Customise(rig.profile);
+        EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
+        EXPECT_EQ(rig.names.SaveButtonNames(), SaveResult::Saved);
+    }
+    FileRig next(file);
+    next.settings.LoadSettings();
+    next.names.LoadButtonNames();
+    Profile expected;
+    Customise(expected);
+    EXPECT_EQ(next.profile.Mode(1).title, expected.Mode(1).title);
+    EXPECT_EQ(next.profile.Mode(2).command, expected.Mode(2).command);
+    EXPECT_EQ(next.profile.Mode(3).description, "Grüße 🎮");
+    EXPECT_EQ(next.profile.ButtonCommand(4, 12), "{MCL}%{F4}");
+    EXPECT_FALSE(next.profile.Mode(2).titleEnabled);
+    EXPECT_EQ(next.profile.Mode(1).switchButton.Get(), 3);
+    EXPECT_EQ(next.profile.AxisListPosition(Axis::Y), 9);
+    EXPECT_EQ(next.profile.MaxMouseSpeed(), -12);
+    EXPECT_EQ(next.profile.UpdateInterval(), 0u);
+    EXPECT_EQ(next.profile.ButtonName(7), "Pause");
+    EXPECT_TRUE(next.log.Lines().empty());
+
+    std::string text = ReadBytes(file);
+    EXPECT_EQ(text.rfind("Windows Registry Editor Version 5.00\n", 0), 0u);
+    EXPECT_NE(
+        text.find("\n[HKEY_CURRENT_USER\\Software\\Orvendt\\tevorin]\n\"M1fte\"=dword:00000001\n"),
+        std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "\n[HKEY_CURRENT_USER\\Software\\Orvendt\\tevorin\\names]\n\"name1\"=\"Button 1\"\n"),
+        std::string::npos);
+}
+
+TEST_F(FileStoreTest, ValueNamesAndKeysCompareWithoutCase) {
+    fs::create_directories(file.parent_path());
+    WriteBytes(file,
+               "Windows Registry Editor Version 5.00\n\n"
+               "[hkey_current_user\\SOFTWARE\\orvendt\\TEVORIN\\Names]\n\"NAME2\"=\"Zwei\"\n");
+    FileRig rig(file);
+    rig.names.LoadButtonNames();
+    EXPECT_EQ(rig.profile.ButtonName(1), "");
+    EXPECT_EQ(rig.profile.ButtonName(2), "Zwei");
+}
+
+TEST_F(FileStoreTest, AWindowsExportedFileIsUsedAsItIs) {
+    std::string text =
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Orvendt\\tevorin\\names]\r\n"
+        "\"name1\"=\"Lauter\"\r\n\"name2\"=\"Leiser\"\r\n";
+    std::vector<std::uint8_t> units = filestore::Utf8ToUtf16Le(text);
+    fs::create_directories(file.parent_path());
+    WriteBytes(file, "\xFF\xFE" + std::string(units.begin(), units.end()));
+    FileRig rig(file);
+    rig.names.LoadButtonNames();
+    EXPECT_EQ(rig.profile.ButtonName(2), "Leiser");
+    EXPECT_EQ(rig.profile.ButtonName(3), "");
+    EXPECT_TRUE(rig.store.Problems().empty());
+}
+
+TEST_F(FileStoreTest, AnUnchangedProfileIsNotWrittenAgain) {
+    FileRig rig(file);
+    rig.settings.SaveSettings();
+    // Whole seconds, which every file system keeps exactly.
+    fs::file_time_type old = std::chrono::floor<std::chrono::seconds>(
+        fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
+    fs::last_write_time(file, old);
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        rig.settings.SaveSettings();
+        rig.settings.LoadSettings();
+    }
+    EXPECT_EQ(fs::last_write_time(file), old);
+
+    rig.profile.SetTitle(1, "neu");
+    rig.settings.SaveSettings();
+    EXPECT_NE(fs::last_write_time(file), old);
+    // Only the settings file remains in the folder: no temporary files.
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()),
+              1);
+}
+
+#ifndef _WIN32
+TEST_F(FileStoreTest, TheFileIsForItsOwnerOnly) {
+    FileRig rig(file);
+    rig.settings.SaveSettings();
+    fs::perms others = fs::perms::group_all | fs::perms::others_all;
+    EXPECT_EQ(fs::status(file).permissions() & others, fs::perms::none);
+    EXPECT_EQ(fs::status(file.parent_path()).permissions() & others, fs::perms::none);
+}
+#endif
+
+TEST_F(FileStoreTest, ASecondInstanceSeesTheLastSave) {
+    FileRig first(file);
+    FileRig second(file);
+    second.settings.LoadSettings();
+    first.profile.SetCommand(1, "mpv");
+    first.settings.SaveSettings();
+    second.settings.LoadSettings();
+    EXPECT_EQ(second.profile.Mode(1).command, "mpv");
+}
+
+TEST_F(FileStoreTest, AFileThatCannotBeWrittenShowsTheBoxAndKeepsTheEdits) {
+    WriteBytes(folder.Path() / "blocker", "a file where a folder should be");
+    FileRig rig(folder.Path() / "blocker" / "settings.reg");
+    rig.profile.SetTitle(1, "edited");
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Failed);
+    EXPECT_EQ(rig.log.Only("MessageBox").size(), 1u);
+    rig.settings.LoadSettings();  // the cycle loads right after saving
+    EXPECT_EQ(rig.profile.Mode(1).title, "edited");
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Failed);
+    EXPECT_EQ(rig.log.Only("MessageBox").size(), 2u);
+}
+
+TEST_F(FileStoreTest, ADamagedFileIsUsedAsFarAsPossibleThenKeptAsideOnce) {
+    const std::string damaged =
+        "Windows Registry Editor Version 5.00\n\n"
+        "[HKEY_CURRENT_USER\\Software\\Orvendt\\tevorin]\n"
+        "\"M1fte\"=dword:00000000\n"
+        "\"CheckBoxM1F\"=dword:00000001\n"
+        "\"M1ft\"=\"Fenster\n"  // cut off
+        "\"M1co\"=\"prog\"\n";
+    fs::create_directories(file.parent_path());
+    WriteBytes(file, damaged);
+    FileRig rig(file);
+    rig.profile.SetTitle(1, "before");
+    rig.settings.LoadSettings();
+    EXPECT_FALSE(rig.profile.Mode(1).titleEnabled);
+    EXPECT_EQ(rig.profile.Mode(1).title, "");  // a missing text
+    EXPECT_EQ(rig.profile.Mode(1).command, "prog");
+    EXPECT_EQ(rig.store.Problems().size(), 1u);
+    EXPECT_EQ(ReadBytes(file), damaged);  // reading never changes the file
+
+    rig.settings.SaveSettings();
+    ASSERT_TRUE(rig.store.KeptAside().has_value());
+    fs::path kept = *rig.store.KeptAside();
+    EXPECT_EQ(kept.parent_path(), file.parent_path());
+    EXPECT_EQ(kept.filename().string().rfind("settings-damaged-20", 0), 0u);
+    EXPECT_EQ(kept.extension(), ".reg");
+    EXPECT_EQ(ReadBytes(kept), damaged);
+    EXPECT_TRUE(filestore::ParseRegFile(ReadBytes(file)).problems.empty());
+    auto boxes = rig.log.Only("MessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(kept.string()), std::string::npos);
+
+    rig.profile.SetTitle(2, "changed");
+    rig.settings.SaveSettings();
+    EXPECT_EQ(rig.log.Only("MessageBox").size(), 1u);
+}
+
+#ifndef _WIN32
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        const char* old = std::getenv(name);
+        if (old != nullptr) {
+            old_ = old;
+        }
+        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SettingsFileLocation, FollowsXdgConfigHomeElseTheHomeFolder) {
+    ScopedEnv home("HOME", "/home/jo");
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", "/etc/jo-config");
+        EXPECT_EQ(filestore::DefaultSettingsFile(), "/etc/jo-config/pultara/settings.reg");
+    }
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", "relative/ignored");
+        EXPECT_EQ(filestore::DefaultSettingsFile(), "/home/jo/.config/pultara/settings.reg");
+    }
+    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(filestore::DefaultSettingsFile(), "/home/jo/.config/pultara/settings.reg");
+}
+#endif
+
+}  // namespace
+}  // namespace pultara::testing
