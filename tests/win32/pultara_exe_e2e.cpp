@@ -149,6 +149,18 @@ TEST_F(PultaraExe, StartsIntoTheTraySavesComesBackAndEndsOnClose) {
     EXPECT_TRUE(IsWindowVisible(main));
     SignalShownAndWaitForScreenshot(main);
 
+    // "Hilfe" opens the help window, maximised, with its rich-text view; its
+    // close box hides it again.
+    PostMessageW(FindWindowExW(main, nullptr, L"Button", L"Hilfe"), BM_CLICK, 0, 0);
+    HWND help = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] { return (help = FindWindowW(L"PultaraForm", L"Hilfe")) && IsWindowVisible(help); },
+        5000));
+    EXPECT_TRUE(IsZoomed(help));
+    EXPECT_NE(FindWindowExW(help, nullptr, L"RICHEDIT50W", nullptr), nullptr);
+    PostMessageW(help, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(help); }, 5000));
+
     // Closing saves (the emptied key is whole again) and ends the program.
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
     PostMessageW(main, WM_CLOSE, 0, 0);
