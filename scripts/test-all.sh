@@ -29,4 +29,5 @@ ctest --preset windows -L e2e-win32
 step "native build, all tests"
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j "$jobs"
+# includes the end-to-end tests on a virtual display (label e2e-linux)
 ctest --preset linux -j "$jobs"

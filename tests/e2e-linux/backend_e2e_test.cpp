@@ -11,6 +11,11 @@
 #include "desktop_session.h"
 #include "platform/linux/linux_platform.h"
 
+// Xlib last: its macros would clash with the program's names.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 namespace pultara::e2e {
 namespace {
 
@@ -56,7 +61,7 @@ void TypeText(Keyboard& keyboard, const std::u32string& text) {
 }
 
 class OnTheDesktop : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (std::getenv("DISPLAY") == nullptr) {
             GTEST_SKIP() << "needs a display (run through virtual-desktop.sh)";

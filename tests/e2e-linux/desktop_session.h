@@ -21,7 +21,7 @@ std::string TempPath(const std::string& name);
 
 // The key target, started directly and stopped (SIGTERM) when destroyed.
 class KeyTarget {
-  public:
+public:
     KeyTarget(const std::string& title, const std::string& geometry = "420x160+60+60");
     ~KeyTarget();
     KeyTarget(const KeyTarget&) = delete;
@@ -33,7 +33,7 @@ class KeyTarget {
     std::string WaitFor(const std::string& expected) const;
     void Stop();
 
-  private:
+private:
     std::string log_;
     pid_t pid_ = -1;
 };

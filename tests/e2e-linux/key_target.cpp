@@ -3,6 +3,11 @@
 // buttons as {ButtonN}. Each entry is appended to the log file at once.
 //
 //   pultara-key-target --title TITLE --log FILE [--geometry WxH+X+Y]
+//                      [--tag NAME] [--log-focus 1]
+//
+// With --tag every entry is a line "NAME:entry", so that several targets can
+// share one log and their order shows; --log-focus 1 adds "{Focus}" entries
+// when the window receives the keyboard focus.
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -18,6 +23,8 @@ namespace {
 struct Options {
     std::string title = "Pultara target";
     std::string log = "/dev/stdout";
+    std::string tag;
+    bool logFocus = false;
     unsigned width = 420, height = 160;
     int x = 60, y = 60;
 };
@@ -30,6 +37,10 @@ Options Parse(int argc, char** argv) {
             options.title = argv[i + 1];
         } else if (name == "--log") {
             options.log = argv[i + 1];
+        } else if (name == "--tag") {
+            options.tag = argv[i + 1];
+        } else if (name == "--log-focus") {
+            options.logFocus = std::string(argv[i + 1]) == "1";
         } else if (name == "--geometry") {
             std::sscanf(argv[i + 1], "%ux%u+%d+%d", &options.width, &options.height, &options.x,
                         &options.y);
@@ -99,7 +110,7 @@ int main(int argc, char** argv) {
     XSetWMHints(display, window, &hints);
     Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, window, &deleteWindow, 1);
-    XSelectInput(display, window, KeyPressMask | ButtonPressMask | ExposureMask);
+    XSelectInput(display, window, KeyPressMask | ButtonPressMask | ExposureMask | FocusChangeMask);
     XMapWindow(display, window);
     XFlush(display);
 
@@ -111,11 +122,17 @@ int main(int argc, char** argv) {
             entry = Describe(event.xkey);
         } else if (event.type == ButtonPress) {
             entry = "{Button" + std::to_string(event.xbutton.button) + "}";
+        } else if (event.type == FocusIn && options.logFocus && event.xfocus.mode == NotifyNormal &&
+                   event.xfocus.detail != NotifyPointer && event.xfocus.detail != NotifyInferior) {
+            entry = "{Focus}";
         } else if (event.type == ClientMessage &&
                    static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow) {
             break;
         }
         if (!entry.empty()) {
+            if (!options.tag.empty()) {
+                entry = options.tag + ":" + entry + "\n";
+            }
             std::fputs(entry.c_str(), log);
             std::fflush(log);
         }

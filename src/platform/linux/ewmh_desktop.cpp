@@ -1,6 +1,7 @@
 #include "platform/linux/ewmh_desktop.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <algorithm>

@@ -44,14 +44,15 @@ public:
     bool HasWindowManager();
 
 private:
-    std::vector<unsigned long> LongProperty(Window window, const char* name, Atom type);
-    std::optional<std::string> TextProperty(Window window, const char* name);
-    void SendToRoot(Window window, const char* messageType, long a, long b, long c);
-    void RequestActivation(Window window);
-    void Deiconify(Window window);
-    bool WaitForForeground(Window window);
-    Window TopLevelOf(Window window);
-    bool HoldsInputFocus(Window window);
+    std::vector<unsigned long> LongProperty(unsigned long window, const char* name,
+                                            unsigned long type);
+    std::optional<std::string> TextProperty(unsigned long window, const char* name);
+    void SendToRoot(unsigned long window, const char* messageType, long a, long b, long c);
+    void RequestActivation(unsigned long window);
+    void Deiconify(unsigned long window);
+    bool WaitForForeground(unsigned long window);
+    unsigned long TopLevelOf(unsigned long window);
+    bool HoldsInputFocus(unsigned long window);
 
     XConnection& x_;
 };

@@ -14,6 +14,9 @@ std::uint32_t AxisToSample(int sdlPosition) {
 
 SdlJoystick::SdlJoystick() {
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    // SDL would take SIGINT and SIGTERM for its own event queue, which nobody
+    // reads here: the program must still end when asked to.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     initialised_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
     if (initialised_) {
         // The state is read by polling; queued events would only pile up.

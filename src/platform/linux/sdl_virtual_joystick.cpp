@@ -16,6 +16,9 @@ Sint16 SdlAxis(std::uint32_t position) {
 
 SdlVirtualJoystick::SdlVirtualJoystick() {
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    // SDL would take SIGINT and SIGTERM for its own event queue, which nobody
+    // reads here: the program must still end when asked to.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
         return;
     }

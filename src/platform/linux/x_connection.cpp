@@ -1,5 +1,7 @@
 #include "platform/linux/x_connection.h"
 
+#include <X11/Xlib.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -33,7 +35,7 @@ XConnection::~XConnection() {
     }
 }
 
-Atom XConnection::AtomNamed(const char* name) const {
+unsigned long XConnection::AtomNamed(const char* name) const {
     return display_ != nullptr ? XInternAtom(display_, name, False) : None;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-#include <X11/Xlib.h>
-
 #include <string>
+
+// Xlib's types, without Xlib's macros in every file that includes this.
+struct _XDisplay;
 
 namespace pultara::linux_x11 {
 
@@ -20,16 +21,16 @@ public:
     XConnection(const XConnection&) = delete;
     XConnection& operator=(const XConnection&) = delete;
 
-    Display* display() const { return display_; }
-    Window root() const { return root_; }
-    Atom AtomNamed(const char* name) const;
+    _XDisplay* display() const { return display_; }
+    unsigned long root() const { return root_; }  // a Window
+    unsigned long AtomNamed(const char* name) const;
 
     // Number of X errors reported so far (on any connection of the process).
     static unsigned long ErrorCount();
 
 private:
-    Display* display_ = nullptr;
-    Window root_ = 0;
+    _XDisplay* display_ = nullptr;
+    unsigned long root_ = 0;
 };
 
 // True under a Wayland session, where synthetic keys reach X11 programs only.

@@ -1,5 +1,6 @@
 #include "platform/linux/xkb_layout.h"
 
+#include <X11/XKBlib.h>
 #include <X11/keysym.h>
 #include <xkbcommon/xkbcommon.h>
 
@@ -34,7 +35,7 @@ char32_t CharacterOf(KeySym keysym, bool deadKeys) {
 
 }  // namespace
 
-XkbLayout::XkbLayout(Display* display) : display_(display) {
+XkbLayout::XkbLayout(_XDisplay* display) : display_(display) {
     int opcode = 0;
     int error = 0;
     int major = XkbMajorVersion;

@@ -1,8 +1,9 @@
 #pragma once
-#include <X11/XKBlib.h>
-
 #include <cstdint>
 #include <optional>
+
+struct _XDisplay;
+struct _XkbDesc;
 
 namespace pultara::linux_x11 {
 
@@ -18,7 +19,7 @@ struct KeyPosition {
 // server announces a new layout.
 class XkbLayout {
 public:
-    explicit XkbLayout(Display* display);
+    explicit XkbLayout(_XDisplay* display);
     ~XkbLayout();
     XkbLayout(const XkbLayout&) = delete;
     XkbLayout& operator=(const XkbLayout&) = delete;
@@ -37,12 +38,12 @@ private:
     std::optional<unsigned> ModifiersForLevel(std::uint8_t keycode, int group, int level) const;
     std::optional<KeyPosition> Search(char32_t character, bool deadKeys);
 
-    Display* display_;
-    XkbDescPtr desc_ = nullptr;
+    _XDisplay* display_;
+    _XkbDesc* desc_ = nullptr;
     int eventBase_ = -1;
     bool stale_ = true;
     int group_ = 0;
-    unsigned levelThreeMask_ = Mod5Mask;
+    unsigned levelThreeMask_ = 0x80;  // Mod5, until the map says otherwise
     std::uint8_t altGrKeycode_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/linux/xtest_keyboard.h"
 
+#include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
 #include "platform/common/us_layout.h"

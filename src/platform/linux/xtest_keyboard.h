@@ -31,7 +31,7 @@ private:
     bool TypesAltGrCharacter(std::uint8_t keycode, bool shifted) override;
     std::uint8_t AltGrKeycode() override;
 
-    Display* display_ = nullptr;  // null: no X server or no XTest
+    _XDisplay* display_ = nullptr;  // null: no X server or no XTest
     XkbLayout layout_;
     KeyInjector injector_;
 };

@@ -1,5 +1,6 @@
 #include "platform/linux/xtest_mouse.h"
 
+#include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
 #include <algorithm>

@@ -1,0 +1,191 @@
+#include "form_window.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFrame>
+#include <QGridLayout>
+#include <QTabWidget>
+
+#include "qt_text.h"
+
+namespace pultara::qt {
+
+namespace {
+
+// Where the main window's groups sit: the live display and the global
+// settings on the left, the mode pages on the right, notes and commands
+// below. {row, column, row span, column span}.
+struct GroupCell {
+    int row, column, rowSpan, columnSpan;
+};
+GroupCell CellOfGroup(int group) {
+    switch (group) {
+        case 1: return {0, 0, 1, 1};   // status and axes
+        case 2: return {1, 0, 1, 1};   // global mouse buttons
+        case 3: return {2, 0, 1, 1};   // button boxes
+        case 4: return {3, 0, 1, 1};   // focus flags
+        case 5: return {0, 1, 4, 1};   // mode pages
+        case 6: return {4, 0, 1, 2};   // notes
+        default: return {5, 0, 1, 2};  // command buttons
+    }
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form, ControlWidgets::RichTextTest isRichText)
+    : form_(form), isRichText_(std::move(isRichText)) {
+    setWindowTitle(ToQt(form.Caption()));
+    setWindowIcon(ApplicationIcon());
+    setObjectName(ToQt(form.Name()));
+    root_ = new QGridLayout(this);
+    Build();
+    form_.AddObserver(this);
+    if (!form_.autoSize) {
+        resize(720, 560);
+    }
+}
+
+FormWindow::~FormWindow() {
+    form_.RemoveObserver(this);
+}
+
+void FormWindow::Build() {
+    for (const std::unique_ptr<Control>& owned : form_.Controls()) {
+        Control& control = *owned;
+        QWidget* widget = ControlWidgets::Create(control, isRichText_);
+        if (widget == nullptr) {
+            continue;
+        }
+        if (control.Kind() == ControlKind::Label && control.Caption().empty() &&
+            control.Where().group == 8) {
+            delete widget;  // margin labels only keep distances on Windows
+            continue;
+        }
+        widgets_[&control] = widget;
+        if (auto* container =
+                widget->layout() ? qobject_cast<QGridLayout*>(widget->layout()) : nullptr) {
+            containers_[control.Name()] = container;
+        }
+        Place(control, widget);
+        ControlWidgets::SyncAll(control, widget, isRichText_);
+    }
+    ChainTabOrder();
+}
+
+void FormWindow::Place(Control& control, QWidget* widget) {
+    const Placement& where = control.Where();
+    if (control.Kind() == ControlKind::TabPage) {
+        const Control* parent = form_.Find(where.parent);
+        QWidget* tabs = parent != nullptr ? widgets_[parent] : nullptr;
+        if (auto* tabWidget = qobject_cast<QTabWidget*>(tabs)) {
+            tabWidget->insertTab(where.column, widget, ToQt(control.Caption()));
+            return;
+        }
+    }
+    QGridLayout* layout = LayoutFor(control);
+    layout->addWidget(widget, where.row, where.column);
+}
+
+QGridLayout* FormWindow::LayoutFor(const Control& control) {
+    const Placement& where = control.Where();
+    if (where.parent != form_.Name()) {
+        const auto found = containers_.find(where.parent);
+        if (found != containers_.end()) {
+            return found->second;
+        }
+    }
+    return where.group > 0 ? GroupLayout(where.group) : root_;
+}
+
+QGridLayout* FormWindow::GroupLayout(int group) {
+    if (const auto found = groups_.find(group); found != groups_.end()) {
+        return found->second;
+    }
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setObjectName(QString("Group%1").arg(group));
+    auto* layout = new QGridLayout(frame);
+    const GroupCell cell = CellOfGroup(group);
+    root_->addWidget(frame, cell.row, cell.column, cell.rowSpan, cell.columnSpan);
+    groups_[group] = layout;
+    return layout;
+}
+
+void FormWindow::ChainTabOrder() {
+    QWidget* previous = nullptr;
+    for (const std::unique_ptr<Control>& control : form_.Controls()) {
+        const auto found = widgets_.find(control.get());
+        if (found == widgets_.end() || found->second->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, found->second);
+        }
+        previous = found->second;
+    }
+}
+
+QWidget* FormWindow::WidgetOf(const std::string& controlName) const {
+    const Control* control = form_.Find(controlName);
+    const auto found = control != nullptr ? widgets_.find(control) : widgets_.end();
+    return found != widgets_.end() ? found->second : nullptr;
+}
+
+void FormWindow::WaitWhileVisible() {
+    if (!form_.Visible()) {
+        return;
+    }
+    QEventLoop loop;
+    connect(this, &FormWindow::hiddenByModel, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void FormWindow::ControlChanged(const Control& control, Property property) {
+    const auto found = widgets_.find(&control);
+    if (found != widgets_.end()) {
+        ControlWidgets::Sync(const_cast<Control&>(control), found->second, property, isRichText_);
+    }
+}
+
+void FormWindow::FormChanged(const Form&, Property property) {
+    if (property == Property::Caption) {
+        setWindowTitle(ToQt(form_.Caption()));
+        return;
+    }
+    ShowAsModelSays();
+    if (property == Property::Visible && !form_.Visible()) {
+        emit hiddenByModel();
+    }
+}
+
+void FormWindow::ShowAsModelSays() {
+    applyingModel_ = true;
+    if (!form_.Visible()) {
+        hide();
+    } else if (form_.Minimised()) {
+        showMinimized();
+    } else if (form_.startMaximised) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+    applyingModel_ = false;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();  // the model decides whether the window goes
+    if (onCloseBox) {
+        onCloseBox();
+    } else {
+        form_.SetVisible(false);
+    }
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && !applyingModel_ && isVisible()) {
+        form_.SetMinimised(isMinimized());
+    }
+    QWidget::changeEvent(event);
+}
+
+}  // namespace pultara::qt

@@ -1,0 +1,59 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "control_widgets.h"
+#include "ui/form.h"
+#include "ui/form_observer.h"
+
+class QGridLayout;
+
+namespace pultara::qt {
+
+// The Qt window of one form of the model. It creates the widgets in the
+// form's focus order, places them by parent, group, row and column, keeps
+// them in step with the model, and tells the model what the user does to
+// the window itself (minimise, restore, close).
+class FormWindow : public QWidget, private FormObserver {
+    Q_OBJECT
+public:
+    FormWindow(Form& form, ControlWidgets::RichTextTest isRichText = {});
+    ~FormWindow() override;
+
+    Form& form() { return form_; }
+    QWidget* WidgetOf(const std::string& controlName) const;
+    // Runs a nested event loop while the form stays visible (modal windows).
+    void WaitWhileVisible();
+
+    // What the close box does; without one it hides the form.
+    std::function<void()> onCloseBox;
+
+signals:
+    void hiddenByModel();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Build();
+    QGridLayout* LayoutFor(const Control& control);
+    QGridLayout* GroupLayout(int group);
+    void Place(Control& control, QWidget* widget);
+    void ChainTabOrder();
+    void ShowAsModelSays();
+
+    void ControlChanged(const Control& control, Property property) override;
+    void FormChanged(const Form& form, Property property) override;
+
+    Form& form_;
+    ControlWidgets::RichTextTest isRichText_;
+    QGridLayout* root_ = nullptr;
+    std::map<const Control*, QWidget*> widgets_;
+    std::map<std::string, QGridLayout*> containers_;
+    std::map<int, QGridLayout*> groups_;
+    bool applyingModel_ = false;
+};
+
+}  // namespace pultara::qt

@@ -1,0 +1,53 @@
+#include "help_view.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "qt_text.h"
+#include "rtf_reader.h"
+
+namespace pultara::qt {
+
+namespace {
+
+QTextCharFormat FormatOf(const rtf::Run& run) {
+    QTextCharFormat format;
+    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(run.italic);
+    format.setFontUnderline(run.underline);
+    format.setFontPointSize(run.halfPoints / 2.0);
+    return format;
+}
+
+void Fill(QTextDocument& document, const rtf::Document& content) {
+    QTextCursor cursor(&document);
+    bool first = true;
+    for (const rtf::Paragraph& paragraph : content.paragraphs) {
+        if (!first) {
+            cursor.insertBlock(QTextBlockFormat());
+        }
+        first = false;
+        for (const rtf::Run& run : paragraph.runs) {
+            // \line breaks the line inside the paragraph.
+            cursor.insertText(ToQt(run.text).replace(QChar('\n'), QChar::LineSeparator),
+                              FormatOf(run));
+        }
+    }
+}
+
+}  // namespace
+
+void ShowHelpText(QTextBrowser& view, const std::string& text, bool richText) {
+    const std::optional<rtf::Document> content = richText ? rtf::Read(text) : std::nullopt;
+    if (!content) {
+        view.setPlainText(ToQt(text));
+        return;
+    }
+    QTextDocument& document = *view.document();
+    document.clear();
+    Fill(document, *content);
+}
+
+}  // namespace pultara::qt

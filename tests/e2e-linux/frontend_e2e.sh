@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The real pultara on the virtual desktop (run through virtual-desktop.sh):
+#   frontend_e2e.sh PULTARA KEY_TARGET OUTPUT_FOLDER
+# 1. A first start writes all 86 settings within six seconds; a click on the
+#    tray icon shows the main window (screenshot saved to OUTPUT_FOLDER), a
+#    second click hides it; the close box ends the program.
+# 2. With a profile and the demo joystick: a button types its command into
+#    its mode's window and the focus goes back, a mode switch activates the
+#    mode's window, "!" starts a program, an axis moves the pointer and
+#    another sets the volume of the sound server's sink.
+set -euo pipefail
+PULTARA=$1 TARGET=$2 OUT=$3
+mkdir -p "$OUT"
+rm -f "$OUT"/*.log "$OUT"/*.png "$OUT"/*.joy
+SETTINGS="$XDG_CONFIG_HOME/pultara/settings.reg"
+LOG="$OUT/received.log"
+: >"$LOG"
+step() { echo "--- $*"; }
+fail() { echo "FAIL: $*" >&2; echo "received:" >&2; cat "$LOG" >&2; exit 1; }
+wait_until() {  # wait_until SECONDS command...
+  local end=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+settings_count() {
+  awk '/^\[/{inside = ($0 == "[HKEY_CURRENT_USER\\Software\\Orvendt\\tevorin]")}
+       inside && /^"/{n++} END{print n+0}' "$SETTINGS" 2>/dev/null
+}
+has_all_settings() { [ "$(settings_count)" = 86 ]; }
+main_window() { xdotool search --onlyvisible --name '^Pultara$' 2>/dev/null | sed -n 1p; }
+has_main_window() { [ -n "$(main_window)" ]; }
+no_main_window() { [ -z "$(main_window)" ]; }
+tray_icon_position() {  # absolute centre of the 22x22-ish icon docked in the panel
+  xwininfo -root -tree | awk '/"Pultara": \("pultara" "Pultara"\)  [1-4][0-9]x[1-4][0-9]\+/ {
+    if (!done) { split($NF, p, "+"); split($(NF-1), s, "[x+]"); done = 1
+                 print p[2] + int(s[1] / 2), p[3] + int(s[2] / 2) } }'
+}
+has_tray_icon() { [ -n "$(tray_icon_position)" ]; }
+click_tray_icon() {
+  local pos; pos=$(tray_icon_position)
+  xdotool mousemove ${pos% *} ${pos#* } || true
+  xdotool click 1
+}
+
+step "first start: settings within six seconds, tray icon, screenshot, close box"
+"$PULTARA" >"$OUT/pultara-first.log" 2>&1 &
+pid=$!
+# Six seconds from the moment the program is up (its tray icon is there).
+wait_until 20 has_tray_icon || fail "no tray icon"
+wait_until 6 has_all_settings || fail "settings file has $(settings_count) of 86 values after 6 s"
+wait_until 5 no_main_window || fail "the main window did not go to the tray"
+click_tray_icon
+wait_until 5 has_main_window || fail "a click on the tray icon did not show the main window"
+sleep 0.5
+import -window "$(main_window)" "$OUT/pultara-main.png"
+echo "screenshot: $OUT/pultara-main.png"
+click_tray_icon
+wait_until 5 no_main_window || fail "a second click did not hide the main window"
+click_tray_icon
+wait_until 5 has_main_window || fail "a third click did not show the main window"
+xdotool windowactivate --sync "$(main_window)" key --clearmodifiers alt+F4
+wait_until 10 sh -c "! kill -0 $pid" || fail "the close box did not end the program"
+wait "$pid" || fail "pultara ended with an error"
+
+step "a profile for the demo joystick"
+set_value() { sed -i "s|^\"$1\"=.*|\"$1\"=$2|" "$SETTINGS"; }
+set_value M1fte dword:00000001
+set_value CheckBoxM1F dword:00000001
+set_value M1ft '"Pultara Ziel Eins"'
+set_value M1b1 '"+ab~{LEFT 2}{x 3}"'
+set_value M2fte dword:00000001
+set_value M2ft '"Pultara Ziel Zwei"'
+set_value M2b dword:00000002
+set_value M2b3 "\"!$TARGET --title 'Pultara gestartet' --tag Gestartet --log $LOG\""
+set_value CheckBoxGoBack dword:00000001
+set_value x dword:0000000b
+set_value y dword:00000001
+for name in Eins Zwei Drei; do
+  "$TARGET" --title "Pultara Ziel $name" --tag "$name" --log "$LOG" --log-focus 1 &
+done
+wait_until 10 sh -c 'xdotool search --name "^Pultara Ziel Drei$"' || fail "targets did not start"
+xdotool windowactivate --sync "$(xdotool search --name '^Pultara Ziel Drei$' | sed -n 1p)"
+xdotool mousemove 200 200
+cat >"$OUT/demo.joy" <<'SCRIPT'
+# rest, then buttons 1, 2 and 3 one after the other, then the axes
+32768 32768 32768 0 x150
+32768 32768 32768 1 x5
+32768 32768 32768 0 x250
+32768 32768 32768 2 x5
+32768 32768 32768 0 x250
+32768 32768 32768 4 x5
+32768 32768 32768 0 x150
+65535 32768 32768 0 x50
+32768 16384 32768 0 x100
+SCRIPT
+"$PULTARA" --demo-joystick "$OUT/demo.joy" >"$OUT/pultara-demo.log" 2>&1 &
+pid=$!
+
+step "button 1 types its command into mode 1's window, then the focus goes back"
+typed_into_eins() {
+  [ "$(grep '^Eins:' "$LOG" | grep -v '{Focus}' | sed 's/^Eins://' | tr -d '\n')" = \
+    'Ab{Return}{Left}{Left}XXX' ]
+}
+wait_until 20 typed_into_eins || fail "mode 1's window did not receive its keys"
+focus_back_after_keys() {
+  awk '/^Eins:[^{]|^Eins:\{[^F]/ {last = NR} /^Drei:\{Focus\}/ {focus = NR}
+       END {exit !(last && focus > last)}' "$LOG"
+}
+wait_until 10 focus_back_after_keys || fail "the focus did not go back to the previous window"
+
+step "button 2 switches to mode 2 and activates its window"
+zwei_focused() { grep -q '^Zwei:{Focus}' "$LOG"; }
+wait_until 20 zwei_focused || fail "mode 2's window was not activated"
+
+step "button 3 runs \"!\": a program starts"
+wait_until 20 sh -c 'xdotool search --name "^Pultara gestartet$"' || fail "no program started"
+
+step "the X axis moves the pointer, the Y axis sets the volume"
+pointer_moved() { [ "$(xdotool getmouselocation --shell | sed -n 's/^X=//p')" -gt 400 ]; }
+wait_until 20 pointer_moved || fail "the pointer did not move: $(xdotool getmouselocation)"
+volume_is_quarter() { pactl get-sink-volume "$PULTARA_NULL_SINK" | grep -q ' 25%'; }
+wait_until 20 volume_is_quarter || fail "volume: $(pactl get-sink-volume "$PULTARA_NULL_SINK")"
+
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "received by the targets: $LOG"
+echo "PASS"
