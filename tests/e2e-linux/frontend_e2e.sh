@@ -38,7 +38,8 @@ tray_icon_position() {  # absolute centre of the 22x22-ish icon docked in the pa
                  print p[2] + int(s[1] / 2), p[3] + int(s[2] / 2) } }'
 }
 has_tray_icon() { [ -n "$(tray_icon_position)" ]; }
-click_tray_icon() {
+click_tray_icon() {  # apart enough that two clicks never make a double click
+  sleep 1
   local pos; pos=$(tray_icon_position)
   xdotool mousemove ${pos% *} ${pos#* } || true
   xdotool click 1
