@@ -9,6 +9,8 @@
   analyse.py cadence KEYS KEY INTERVAL_MS LABEL    tick intervals seen as key arrivals
   analyse.py pointer EVENTS KEYS LABEL             pointer speed at full deflection
   analyse.py memory RSS LABEL                      VmRSS over a long run ("s kB" lines)
+  analyse.py startup LABEL EXEC TICKS [EXEC TICKS ...]
+                                                   exec to first tick, per start
 
 With FIGURES and KEY set, the main figures are also appended to FIGURES as
 "KEY.name value" lines for the budget table.
@@ -123,7 +125,22 @@ def memory(path, label):
           f" (max {max(kb for _, kb in samples)} kB) | {growth:+d} kB | {'yes' if flat else '**no**'} |")
 
 
+def startup(label, *pairs):
+    times = []
+    for exec_file, ticks_file in zip(pairs[0::2], pairs[1::2]):
+        try:
+            started = int(lines(exec_file)[0][0])
+            times.append((int(lines(ticks_file)[0][0]) - started) / 1e6)
+        except (OSError, IndexError):
+            pass
+    if not times:
+        print(f"| {label} | no start measured | |")
+        return
+    figure("median", f"{statistics.median(times):.1f}")
+    print(f"| {label} | {statistics.median(times):.1f} ms | {', '.join(f'{t:.1f}' for t in times)} ms |")
+
+
 if __name__ == "__main__":
     command, args = sys.argv[1], sys.argv[2:]
     {"latency": latency, "ticks": ticks, "cadence": cadence, "pointer": pointer,
-     "memory": memory}[command](*args)
+     "memory": memory, "startup": startup}[command](*args)

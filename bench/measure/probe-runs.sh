@@ -30,3 +30,12 @@ with_clock presses1 -- presses --count "$presses" --interval 1
 with_clock rest1 -- rest --seconds "$seconds" --interval 1 --tick-log "$out/rest1.ticks"
 with_clock rest10 -- rest --seconds "$seconds" --interval 10 --tick-log "$out/rest10.ticks"
 with_clock pointer --pointer-ms 2 --warp 10,400 -- pointer --seconds 1 --interval 10
+
+# Start-up to the first tick: the moment just before exec, then the probe's
+# own tick log (five starts).
+for run in 1 2 3 4 5; do
+    python3 -c 'import os, sys, time
+open(sys.argv[1], "w").write(f"{time.monotonic_ns()}\n")
+os.execv(sys.argv[2], sys.argv[2:])' "$out/startup$run.exec" "$probe" rest --seconds 0.3 \
+        --interval 10 --tick-log "$out/startup$run.ticks" --log /dev/null
+done

@@ -13,6 +13,18 @@ long long MonotonicNs() {
     return ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 
+void NotingMouse::SendButtonEvent(std::uint32_t flags) {
+    std::string boxes;
+    for (bool checked : state_.buttonChecked) {
+        boxes += checked ? '1' : '0';
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "mouse 0x%04X mode %d boxes %s", flags, state_.activeMode,
+                  boxes.c_str());
+    events.emplace_back(MonotonicNs(), text);
+    inner_.SendButtonEvent(flags);
+}
+
 bool ProbeRig::Ready() const {
     return platform.x.display() != nullptr && platform.joystick.Available() && stick.Attached();
 }
@@ -64,8 +76,7 @@ void BindEverything(Profile& profile, const std::string& title) {
     profile.SetAxisListPosition(Axis::Z, 1);   // volume
 }
 
-void EventLog::Note(const std::string& what) {
-    const long long at = MonotonicNs();
+void EventLog::NoteAt(long long at, const std::string& what) {
     std::lock_guard lock(mutex_);
     events_.emplace_back(at, what);
 }

@@ -22,6 +22,22 @@ namespace pultara::bench {
 
 long long MonotonicNs();
 
+// Passes mouse calls on to the back end and notes each button event (with
+// the dispatcher's state of the button boxes), so that a button left down
+// can be traced to its cause.
+class NotingMouse : public Mouse {
+public:
+    NotingMouse(Mouse& inner, const EngineState& state) : inner_(inner), state_(state) {}
+    void SendButtonEvent(std::uint32_t flags) override;
+    bool GetCursorPos(PointerPosition& p) override { return inner_.GetCursorPos(p); }
+    void SetCursorPos(PointerPosition p) override { inner_.SetCursorPos(p); }
+    std::vector<std::pair<long long, std::string>> events;
+
+private:
+    Mouse& inner_;
+    const EngineState& state_;
+};
+
 struct ProbeRig {
     bool Ready() const;
     // Safe from another thread than the ticking one.
@@ -35,11 +51,12 @@ struct ProbeRig {
     NullWindow window;
     Profile profile;
     EngineState state;
+    NotingMouse mouse{platform.mouse, state};
     WindowFocus focus{platform.desktop};
     KeySender keys{platform.keyboard, dialogs};
-    ModeCommands commands{profile, state, focus, keys, platform.mouse, platform.processes};
-    AxisOutputs axes{profile, state, platform.mixer, platform.mouse, platform.processes};
-    Dispatcher dispatcher{profile, state, window, platform.mouse, commands};
+    ModeCommands commands{profile, state, focus, keys, mouse, platform.processes};
+    AxisOutputs axes{profile, state, platform.mixer, mouse, platform.processes};
+    Dispatcher dispatcher{profile, state, window, mouse, commands};
     PollCycle poll{profile, state, window, platform.joystick, dispatcher, commands, axes, dialogs};
 };
 
@@ -52,7 +69,8 @@ void BindEverything(Profile& profile, const std::string& title);
 // Moments noted from any thread, written out at the end.
 class EventLog {
 public:
-    void Note(const std::string& what);
+    void Note(const std::string& what) { NoteAt(MonotonicNs(), what); }
+    void NoteAt(long long at, const std::string& what);
     void Write(const std::string& path) const;
 
 private:

@@ -193,6 +193,9 @@ int main(int argc, char** argv) {
     stimulus.join();
     // Before anything is released on the way out: what the server holds down.
     log.Note("keys-down " + rig.KeysDown());
+    for (const auto& [at, what] : rig.mouse.events) {
+        log.NoteAt(at, what);
+    }
     log.Write(options.log);
     if (!options.tickLog.empty()) {
         WriteTicks(ticks, options.tickLog);

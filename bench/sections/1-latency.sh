@@ -45,6 +45,12 @@ section_latency() {
     KEY=pointer $analyse pointer "$logs/pointer.events" "$logs/pointer.keys" \
         "expected about 1000 px/s (10 px per tick)" >>"$out"
     report ""
+    report "| start-up to the first tick (exec, X connection, SDL, one 10 ms interval) | median | each start |"
+    report "|---|---|---|"
+    local pairs=() run
+    for run in 1 2 3 4 5; do pairs+=("$logs/startup$run.exec" "$logs/startup$run.ticks"); done
+    KEY=startup $analyse startup "\`tick_probe rest\`" "${pairs[@]}" >>"$out"
+    report ""
     section_linux_program_ticks
 }
 
