@@ -33,6 +33,11 @@ endurance_linux() {
     report "- exit status: $status; joystick changes: ${changes:-?}; keys received by the target: ${keys:-0}"
     report "- keys or mouse buttons held at the end, program still running: ${held:-none}"
     report "- held after the program ended: ${after:-none}"
+    if [ -n "$held" ]; then
+        report "- the program's last mouse button events (flags, ActiveMode, boxes of buttons 1..12):"
+        sort -n "$logs/random.events" | awk '$2 == "mouse" {print "  " $3 " mode " $5 " boxes " $7}' |
+            tail -n 6 | sed 's/^/  - /' >>"$out"
+    fi
     report ""
     report "| memory (VmRSS) | samples | first → last | growth after the first tenth | flat |"
     report "|---|---|---|---|---|"
