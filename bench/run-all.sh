@@ -87,6 +87,10 @@ report "Measured by \`bash bench/run-all.sh\` on $(date -u +%Y-%m-%d), $(nproc) 
 report "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')."
 report "Load average at the start: $(cut -d' ' -f1-3 /proc/loadavg) (figures of whole programs"
 report "depend on what else the machine runs; instruction counts do not)."
+if awk -v n="$(nproc)" '{exit !($1 > n)}' /proc/loadavg; then
+    report "**The machine was busy (load above its number of cores): latency, tick and idle"
+    report "figures of whole programs are noisy and worse than on a quiet machine.**"
+fi
 report ""
 section_core_cost
 section_instructions
