@@ -35,11 +35,37 @@ void Dispatcher::DispatchButton(int button) {
 // A release matters only to a global mouse button; the first match wins.
 void Dispatcher::Release(int button) {
     if (button == profile_.MouseButton(GlobalMouseButton::Left)) {
-        mouse_.SendButtonEvent(kMouseLeftUp);
+        SendMouseUp(button, kMouseLeftUp);
     } else if (button == profile_.MouseButton(GlobalMouseButton::Middle)) {
-        mouse_.SendButtonEvent(kMouseMiddleUp);
+        SendMouseUp(button, kMouseMiddleUp);
     } else if (button == profile_.MouseButton(GlobalMouseButton::Right)) {
-        mouse_.SendButtonEvent(kMouseRightUp);
+        SendMouseUp(button, kMouseRightUp);
+    }
+}
+
+void Dispatcher::SendMouseUp(int button, std::uint32_t upFlag) {
+    mouse_.SendButtonEvent(upFlag);
+    std::uint32_t& owed = state_.mouseUpOwed[button - 1];
+    if (owed == upFlag) {
+        owed = 0;
+    }
+}
+
+void Dispatcher::PressMouseButton(int button, std::uint32_t downFlag, std::uint32_t upFlag) {
+    mouse_.SendButtonEvent(downFlag);
+    state_.mouseUpOwed[button - 1] = upFlag;
+}
+
+void Dispatcher::LiftOwedMouseButton(int button) {
+    if (button < 1 || button > kButtonCount || state_.mouseUpOwed[button - 1] == 0) {
+        return;
+    }
+    SendMouseUp(button, state_.mouseUpOwed[button - 1]);
+}
+
+void Dispatcher::LiftAllMouseButtons() {
+    for (int button = 1; button <= kButtonCount; ++button) {
+        LiftOwedMouseButton(button);
     }
 }
 
@@ -47,15 +73,15 @@ void Dispatcher::Release(int button) {
 // own command.
 void Dispatcher::Press(int button) {
     if (button == profile_.MouseButton(GlobalMouseButton::Left)) {
-        mouse_.SendButtonEvent(kMouseLeftDown);
+        PressMouseButton(button, kMouseLeftDown, kMouseLeftUp);
         return;
     }
     if (button == profile_.MouseButton(GlobalMouseButton::Middle)) {
-        mouse_.SendButtonEvent(kMouseMiddleDown);
+        PressMouseButton(button, kMouseMiddleDown, kMouseMiddleUp);
         return;
     }
     if (button == profile_.MouseButton(GlobalMouseButton::Right)) {
-        mouse_.SendButtonEvent(kMouseRightDown);
+        PressMouseButton(button, kMouseRightDown, kMouseRightUp);
         return;
     }
     for (int mode = 1; mode <= kModeCount; ++mode) {

@@ -29,9 +29,20 @@ public:
 
     void DispatchButton(int button);
 
+    // Lifts the mouse button that joystick button `button` pressed, if it is
+    // still down. The tick calls it for every joystick button that is not
+    // held, so that a mouse button never stays down after its joystick
+    // button was let go, even where the release itself is not dispatched
+    // (a repeating command, the window shown meanwhile).
+    void LiftOwedMouseButton(int button);
+    // Lifts every mouse button still down (when the program ends).
+    void LiftAllMouseButtons();
+
 private:
     void Release(int button);
     void Press(int button);
+    void PressMouseButton(int button, std::uint32_t downFlag, std::uint32_t upFlag);
+    void SendMouseUp(int button, std::uint32_t upFlag);
 
     const Profile& profile_;
     EngineState& state_;

@@ -30,6 +30,9 @@ struct EngineState {
     // Checked state of the twelve button boxes: the dispatcher's record of
     // which buttons are down.
     std::array<bool, kButtonCount> buttonChecked{};
+    // Mouse-button-up event owed per joystick button: set when the button
+    // pressed a global mouse button, cleared when that button is lifted.
+    std::array<std::uint32_t, kButtonCount> mouseUpOwed{};
 };
 
 }  // namespace pultara

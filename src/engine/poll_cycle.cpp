@@ -73,6 +73,9 @@ void PollCycle::ApplyButtons() {
         } else {
             dispatcher_.SetButtonChecked(button, pressed);
         }
+        if (!pressed) {
+            dispatcher_.LiftOwedMouseButton(button);
+        }
     }
 }
 

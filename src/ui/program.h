@@ -88,7 +88,11 @@ private:
     void CreateWindowTitleList() override { aids_.CreateWindowTitleList(); }
     void ColourTitleBoxes() override { aids_.ColourTitleBoxes(); }
     void ApplyButtonNames() override;
-    void Quit() override { ports_.host.Quit(); }
+    // No mouse button pressed through a joystick button outlives the program.
+    void Quit() override {
+        dispatcher_.LiftAllMouseButtons();
+        ports_.host.Quit();
+    }
 
     // ProfileObserver.
     void ProfileChanged(const FieldChange& change) override;

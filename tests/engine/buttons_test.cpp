@@ -130,13 +130,61 @@ TEST_F(Buttons, SwitchButtonReleaseDoesNothing) {
     EXPECT_EQ(rig.platform.log.Without({"CheckBox"}), (Lines{"ActivateModeTarget(4)"}));
 }
 
-TEST_F(Buttons, RepeatingMouseButtonPressesEveryTickAndNeverReleases) {
+// A mouse button pressed through a global assignment always comes up when
+// its joystick button is let go, also where the release itself is not
+// dispatched.
+TEST_F(Buttons, RepeatingMouseButtonPressesEveryTickAndIsLiftedAtRelease) {
     rig.profile.SetMouseButton(GlobalMouseButton::Left, 8);
     rig.profile.SetButtonCommand(1, 8, "#x");
     rig.Tick(0, 0, 0, Held({8}));
     rig.Tick(0, 0, 0, Held({8}));
     rig.Tick(0, 0, 0, 0);
-    EXPECT_EQ(rig.Calls(), (Lines{"mouse_event(0x0002)", "mouse_event(0x0002)"}));
+    rig.Tick(0, 0, 0, 0);
+    EXPECT_EQ(rig.Calls(),
+              (Lines{"mouse_event(0x0002)", "mouse_event(0x0002)", "mouse_event(0x0004)"}));
+}
+
+TEST_F(Buttons, MouseButtonIsLiftedWhenTheWindowWasShownMeanwhile) {
+    rig.profile.SetMouseButton(GlobalMouseButton::Middle, 1);
+    rig.Tick(0, 0, 0, Held({1}));
+    rig.window.visible = true;
+    rig.Tick(0, 0, 0, 0);
+    rig.Tick(0, 0, 0, 0);
+    EXPECT_EQ(rig.platform.log.Without({"CheckBox"}),
+              (Lines{"mouse_event(0x0020)", "mouse_event(0x0040)"}));
+}
+
+TEST_F(Buttons, MouseButtonIsLiftedAfterASwitchIntoAModeWhereItRepeats) {
+    rig.profile.SetMouseButton(GlobalMouseButton::Right, 7);
+    rig.profile.SetButtonCommand(2, 7, "#x");
+    rig.Tick(0, 0, 0, Held({7}));
+    rig.state.activeMode = 2;
+    rig.Tick(0, 0, 0, Held({7}));
+    rig.Tick(0, 0, 0, 0);
+    EXPECT_EQ(rig.platform.log.Without({"CheckBox"}),
+              (Lines{"mouse_event(0x0008)", "mouse_event(0x0008)", "mouse_event(0x0010)"}));
+}
+
+TEST_F(Buttons, TheButtonThatWasPressedIsLiftedWhenTheAssignmentChangesMeanwhile) {
+    rig.profile.SetMouseButton(GlobalMouseButton::Left, 3);
+    rig.Tick(0, 0, 0, Held({3}));
+    rig.profile.SetMouseButton(GlobalMouseButton::Left, 0);
+    rig.profile.SetMouseButton(GlobalMouseButton::Right, 3);
+    rig.Tick(0, 0, 0, 0);
+    // The release goes to the button now assigned, and the left button that
+    // went down comes up as well.
+    EXPECT_EQ(rig.platform.log.Without({"CheckBox"}),
+              (Lines{"mouse_event(0x0002)", "mouse_event(0x0010)", "mouse_event(0x0004)"}));
+}
+
+TEST_F(Buttons, LiftAllMouseButtonsReleasesWhatIsStillDown) {
+    rig.profile.SetMouseButton(GlobalMouseButton::Left, 1);
+    rig.profile.SetMouseButton(GlobalMouseButton::Right, 2);
+    rig.Tick(0, 0, 0, Held({1, 2}));
+    rig.platform.log.Clear();
+    rig.dispatcher.LiftAllMouseButtons();
+    rig.dispatcher.LiftAllMouseButtons();
+    EXPECT_EQ(rig.Calls(), (Lines{"mouse_event(0x0004)", "mouse_event(0x0010)"}));
 }
 
 TEST(ButtonHeldWhileHiding, IsDispatchedOnlyAtItsRelease) {
