@@ -86,27 +86,12 @@ void Program::FormChanged(const Form& /*form*/, Property property) {
         return;
     }
     const bool visible = main_.IsMainWindowVisible();
+    // Buttons are not dispatched while the window is shown, so a mouse
+    // button held through a joystick button is let go as the window appears.
     if (visible && !counted_visible_) {
-        ReleaseHeldMouseButtons();
+        dispatcher_.LiftAllMouseButtons();
     }
     counted_visible_ = visible;
-}
-
-// A held joystick button acts on the first mouse button bound to it, as its
-// release would.
-void Program::ReleaseHeldMouseButtons() {
-    constexpr std::uint32_t kUp[] = {kMouseLeftUp, kMouseMiddleUp, kMouseRightUp};
-    for (int button = 1; button <= kButtonCount; ++button) {
-        if (!state_.buttonChecked[button - 1]) {
-            continue;
-        }
-        for (int which = 0; which < 3; ++which) {
-            if (profile_.MouseButton(static_cast<GlobalMouseButton>(which)) == button) {
-                platform_.mouse.SendButtonEvent(kUp[which]);
-                break;
-            }
-        }
-    }
 }
 
 void Program::ProfileChanged(const FieldChange& change) {

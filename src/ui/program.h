@@ -102,7 +102,6 @@ private:
     // release would be ignored while it is shown.
     void ControlChanged(const Control& /*control*/, Property /*property*/) override {}
     void FormChanged(const Form& form, Property property) override;
-    void ReleaseHeldMouseButtons();
 
     Profile& profile_;
     EngineState& state_;
