@@ -10,26 +10,26 @@ namespace pultara::keys {
 // A keyboard with the US English layout that writes each key event as a line:
 // "down 0x41 A", "up 0x25 Left ext".
 class TranscriptKeyboard : public Keyboard {
-  public:
+public:
     explicit TranscriptKeyboard(std::ostream& out) : out_(out) {}
     void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     std::uint16_t KeyCodeForCharacter(char32_t character) override;
     std::uint32_t ScanCodeForVirtualKey(std::uint8_t virtualKey) override;
     void PumpKeyboardMessages() override {}
 
-  private:
+private:
     std::ostream& out_;
 };
 
 // Message boxes as lines: "box SendKeys: No Close". They close at once.
 class TranscriptDialogs : public Dialogs {
-  public:
+public:
     explicit TranscriptDialogs(std::ostream& out) : out_(out) {}
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
     void ShowApplicationError(const std::string& message) override;
 
-  private:
+private:
     std::ostream& out_;
 };
 

@@ -16,7 +16,7 @@ namespace pultara {
 // The last mixer values and the pointer remainders live in EngineState; the
 // speed limit is taken from the Profile on every call.
 class AxisOutputs : public AxisOperations {
-  public:
+public:
     AxisOutputs(const Profile& profile, EngineState& state, Mixer& mixer, Mouse& mouse,
                 Processes& processes);
     AxisOutputs(const Profile& profile, EngineState& state, const Platform& platform)
@@ -32,7 +32,7 @@ class AxisOutputs : public AxisOperations {
         pointer_.MovePointerYInverted(value);
     }
 
-  private:
+private:
     EngineState& state_;
     Mixer& mixer_;
     PointerMotion pointer_;

@@ -8,13 +8,13 @@ namespace {
 
 // Closes the mixer when the call that opened it returns, by any path.
 class MixerCloser {
-  public:
+public:
     explicit MixerCloser(Mixer& mixer) : mixer_(mixer) {}
     MixerCloser(const MixerCloser&) = delete;
     MixerCloser& operator=(const MixerCloser&) = delete;
     ~MixerCloser() { mixer_.Close(); }
 
-  private:
+private:
     Mixer& mixer_;
 };
 
@@ -26,12 +26,9 @@ MixerOutcome Failed(const char* call, MixerResult code) {
 
 std::uint32_t MixerControlType(int kind) {
     switch (kind) {
-        case 2:
-            return kMixerControlTreble;
-        case 3:
-            return kMixerControlBass;
-        default:
-            return kMixerControlVolume;
+        case 2: return kMixerControlTreble;
+        case 3: return kMixerControlBass;
+        default: return kMixerControlVolume;
     }
 }
 

@@ -33,7 +33,7 @@ std::int64_t StepFromDeflection(std::uint32_t value, std::int32_t maxMouseSpeed,
 // sub-pixel remainder, the vertical pair the other; the speed limit is read
 // from the Profile on every call, so edits act at once.
 class PointerMotion {
-  public:
+public:
     PointerMotion(const Profile& profile, EngineState& state, Mouse& mouse, Processes& processes);
 
     // Small positions move left, large ones right.
@@ -43,7 +43,7 @@ class PointerMotion {
     void MovePointerY(std::uint32_t value) { Move(value, Direction::Vertical, +1); }
     void MovePointerYInverted(std::uint32_t value) { Move(value, Direction::Vertical, -1); }
 
-  private:
+private:
     enum class Direction { Horizontal, Vertical };
     void Move(std::uint32_t value, Direction direction, int sign);
 

@@ -6,7 +6,7 @@ namespace pultara {
 
 // The modal open-file dialog.
 class FileDialog {
-  public:
+public:
     virtual ~FileDialog() = default;
     // Shows the dialog opened on `initialFile` with one filter entry; the
     // full path of the confirmed file, or nothing when the user cancelled.

@@ -6,7 +6,7 @@ namespace pultara {
 
 // Files beside the program (the help file).
 class Files {
-  public:
+public:
     virtual ~Files() = default;
     // The folder of the running program's executable, with its trailing
     // separator.

@@ -25,7 +25,7 @@ enum class TrayEvent {
 // The notification area. Results are not examined by the program; a lost
 // icon comes back with the next "TaskbarCreated".
 class Tray {
-  public:
+public:
     virtual ~Tray() = default;
     // Whether the desktop has a notification area at all.
     virtual bool IsAvailable() = 0;

@@ -24,7 +24,7 @@ struct StoredValue {
 // An open key. Value names compare without regard to case. Destroying the
 // key closes it.
 class StoreKey {
-  public:
+public:
     virtual ~StoreKey() = default;
     virtual std::optional<StoredValue> Read(const std::string& name) = 0;
     virtual bool Write(const std::string& name, const StoredValue& value) = 0;
@@ -37,7 +37,7 @@ class StoreKey {
 // Keys of the current user, by path ("\Software\..." is relative to the
 // user's root).
 class ValueStore {
-  public:
+public:
     virtual ~ValueStore() = default;
     // Opens an existing key for reading; null when it does not exist.
     virtual std::unique_ptr<StoreKey> OpenForRead(const std::string& path) = 0;

@@ -9,7 +9,7 @@ namespace pultara {
 // Keeps the twelve button names (the rename dialog's fields) under the names
 // key as the string values name1..name12.
 class NamesStore {
-  public:
+public:
     NamesStore(Profile& profile, ValueStore& store, Dialogs& dialogs);
     // A missing key leaves the names as they are (the defaults at start); a
     // missing value reads as an empty name; a value that is not a string ends
@@ -20,7 +20,7 @@ class NamesStore {
     // "Reset": the default names back into the fields; nothing is stored.
     void ResetButtonNames();
 
-  private:
+private:
     Profile& profile_;
     ValueStore& store_;
     Dialogs& dialogs_;

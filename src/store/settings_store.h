@@ -11,7 +11,7 @@ struct SettingEntry;
 // Keeps the Profile's 86 stored values under the settings key, in the order
 // of SettingsTable().
 class SettingsStore {
-  public:
+public:
     SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialogs);
     // Writes every value. A failed write skips the values after it and shows
     // the failure box; what was written before stays written. A key that
@@ -22,7 +22,7 @@ class SettingsStore {
     // that value.
     void LoadSettings();
 
-  private:
+private:
     bool LoadOne(StoreKey& key, const SettingEntry& entry);
 
     Profile& profile_;

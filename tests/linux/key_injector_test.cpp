@@ -18,7 +18,7 @@ constexpr std::uint8_t kCtrl = 37, kAlt = 64, kShift = 50, kAltGr = 108, kQ = 24
 
 // A German-like layout: Q, E and 7 have AltGr characters ("@", "€", "{").
 class RecordingSink : public KeycodeSink {
-  public:
+public:
     void SendKeycode(std::uint8_t keycode, bool down) override {
         log.push_back(Name(keycode) + (down ? " down" : " up"));
     }

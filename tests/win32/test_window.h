@@ -8,7 +8,7 @@ namespace pultara::win32::testing {
 // A top-level window of this test process, optionally with an EDIT control
 // that fills it, destroyed with the object.
 class TestWindow {
-  public:
+public:
     explicit TestWindow(const std::wstring& title, bool withEdit = false, bool visible = true);
     ~TestWindow();
     TestWindow(const TestWindow&) = delete;
@@ -20,7 +20,7 @@ class TestWindow {
     std::wstring EditText() const;
     void Destroy();
 
-  private:
+private:
     HWND window_ = nullptr;
     HWND edit_ = nullptr;
 };

@@ -44,12 +44,18 @@ std::uint32_t FakeKeyboard::ScanCodeForVirtualKey(std::uint8_t virtualKey) {
 
 void FakeMouse::SendButtonEvent(std::uint32_t flags) {
     log_.Add("mouse_event(" + Hex(flags, 4) + ")");
-    if (flags & kMouseLeftDown) leftDown = true;
-    if (flags & kMouseLeftUp) leftDown = false;
-    if (flags & kMouseRightDown) rightDown = true;
-    if (flags & kMouseRightUp) rightDown = false;
-    if (flags & kMouseMiddleDown) middleDown = true;
-    if (flags & kMouseMiddleUp) middleDown = false;
+    if (flags & kMouseLeftDown)
+        leftDown = true;
+    if (flags & kMouseLeftUp)
+        leftDown = false;
+    if (flags & kMouseRightDown)
+        rightDown = true;
+    if (flags & kMouseRightUp)
+        rightDown = false;
+    if (flags & kMouseMiddleDown)
+        middleDown = true;
+    if (flags & kMouseMiddleUp)
+        middleDown = false;
 }
 
 bool FakeMouse::GetCursorPos(PointerPosition& position) {

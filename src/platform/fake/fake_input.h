@@ -33,8 +33,7 @@ private:
 class FakeKeyboard : public Keyboard {
 public:
     explicit FakeKeyboard(CallLog& log) : log_(log) {}
-    void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
-                      std::uint32_t flags) override;
+    void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     std::uint16_t KeyCodeForCharacter(char32_t character) override;
     std::uint32_t ScanCodeForVirtualKey(std::uint8_t virtualKey) override;
     void PumpKeyboardMessages() override { ++pumps; }

@@ -15,7 +15,7 @@ namespace pultara::fake {
 // and `RegisterWindowMessageA("TaskbarCreated")`. `available` false is a
 // desktop without a notification area.
 class FakeTray : public Tray {
-  public:
+public:
     explicit FakeTray(CallLog& log) : log_(log) {}
     bool IsAvailable() override { return available; }
     void AddIcon(const TrayIcon& icon) override;
@@ -26,14 +26,14 @@ class FakeTray : public Tray {
     bool iconShown = false;
     std::uint32_t taskbarCreatedMessage = 0xC0DE;
 
-  private:
+private:
     CallLog& log_;
 };
 
 // Files by full path, in memory; the program lives in `directory`. Logs
 // `ReadFile("PATH")`.
 class FakeFiles : public Files {
-  public:
+public:
     explicit FakeFiles(CallLog& log) : log_(log) {}
     std::string ExecutableDirectory() override { return directory; }
     std::optional<std::string> ReadFile(const std::string& path) override;
@@ -41,14 +41,14 @@ class FakeFiles : public Files {
     std::string directory = "C:\\Programme\\Pultara\\";
     std::map<std::string, std::string> files;
 
-  private:
+private:
     CallLog& log_;
 };
 
 // Answers each showing with the next queued answer (a path, or nothing for
 // Cancel); with none queued the user cancels. Logs `GetOpenFileNameA("INITIAL")`.
 class FakeFileDialog : public FileDialog {
-  public:
+public:
     explicit FakeFileDialog(CallLog& log) : log_(log) {}
     std::optional<std::string> OpenFile(const std::string& initialFile,
                                         const std::string& filterDescription,
@@ -57,7 +57,7 @@ class FakeFileDialog : public FileDialog {
     std::deque<std::optional<std::string>> answers;
     std::string lastFilter;
 
-  private:
+private:
     CallLog& log_;
 };
 

@@ -19,8 +19,7 @@ bool FakeProcesses::FileExists(const std::string& path) {
 }
 
 void FakeProcesses::SetPriority(ProcessPriority next) {
-    log_.Add(next == ProcessPriority::High ? "SetPriorityClass(HIGH)"
-                                           : "SetPriorityClass(NORMAL)");
+    log_.Add(next == ProcessPriority::High ? "SetPriorityClass(HIGH)" : "SetPriorityClass(NORMAL)");
     priority = next;
 }
 
@@ -38,8 +37,7 @@ MixerResult FakeMixer::GetSpeakerLine(std::uint32_t& lineId) {
 
 MixerResult FakeMixer::GetLineControl(std::uint32_t lineId, std::uint32_t controlType,
                                       std::uint32_t& controlId) {
-    log_.Add("mixerGetLineControlsA(" + std::to_string(lineId) + ", " + Hex(controlType, 8) +
-             ")");
+    log_.Add("mixerGetLineControlsA(" + std::to_string(lineId) + ", " + Hex(controlType, 8) + ")");
     controlId = controlType;
     return controlResult;
 }

@@ -7,7 +7,7 @@ namespace pultara::fake {
 namespace {
 
 class FakeKey : public StoreKey {
-  public:
+public:
     FakeKey(FakeValueStore& store, CallLog& log, FakeValueStore::Values& values)
         : store_(store), log_(log), values_(values) {}
     ~FakeKey() override { Close(); }
@@ -44,7 +44,7 @@ class FakeKey : public StoreKey {
         return true;
     }
 
-  private:
+private:
     FakeValueStore& store_;
     CallLog& log_;
     FakeValueStore::Values& values_;

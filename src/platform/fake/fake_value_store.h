@@ -14,7 +14,7 @@ namespace pultara::fake {
 // `RegCreateKeyExA("PATH")`, `RegQueryValueExA("NAME")`,
 // `RegSetValueExA("NAME", TYPE)` and `RegCloseKey`.
 class FakeValueStore : public ValueStore {
-  public:
+public:
     using Values = std::map<std::string, StoredValue>;  // keyed by lower-case name
 
     explicit FakeValueStore(CallLog& log) : log_(log) {}
@@ -38,7 +38,7 @@ class FakeValueStore : public ValueStore {
 
     static std::string Normalise(const std::string& text);
 
-  private:
+private:
     CallLog& log_;
     std::map<std::string, Values> keys_;
 };
