@@ -7,8 +7,6 @@ namespace pultara {
 Program::Program(Profile& profile, EngineState& state, const Platform& platform,
                  FrontEndPorts ports, ProgramOperations operations)
     : profile_(profile),
-      state_(state),
-      platform_(platform),
       ports_(ports),
       operations_(operations),
       main_(profile, state),

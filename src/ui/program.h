@@ -104,8 +104,6 @@ private:
     void FormChanged(const Form& form, Property property) override;
 
     Profile& profile_;
-    EngineState& state_;
-    Platform platform_;
     FrontEndPorts ports_;
     ProgramOperations operations_;
     MainForm main_;
