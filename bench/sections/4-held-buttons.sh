@@ -9,11 +9,10 @@ section_held_buttons() {
         report ""
         return
     fi
-    report "A joystick button bound to a global mouse button presses it and its release lifts it,"
-    report "but in the cases below the release is not dispatched and the mouse button stays down"
-    report "(in the first case for as long as the binding stays; in the others until the joystick"
-    report "button is pressed and released again in a plain state). The endurance runs avoid"
-    report "them (no command on the mouse buttons' joystick buttons), so that they check the rest."
+    report "A joystick button bound to a global mouse button presses it and its release lifts it."
+    report "These are the cases in which the release itself is not dispatched (a repeating"
+    report "command, the window shown meanwhile); the dispatcher's record of the mouse buttons it"
+    report "pressed lifts them all the same, so each should end with nothing held."
     report "Each row is a \`pultara-sim\` script; \"held\" is what is still down when it ends."
     report ""
     report "| case | script | held at the end |"
