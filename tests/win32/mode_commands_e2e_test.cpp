@@ -58,13 +58,16 @@ protected:
 TEST_F(ModeCommandsTest, KeysGoToTheModesWindowAndTheFocusComesBack) {
     TestWindow editor(L"Notizen", true);
     TestWindow player(L"Mediaplayer Classic \u2013 Film.mkv", true);
-    profile.SetButtonCommand(1, 3, "+play~");
+    // Lower case only: Wine takes the modifier state from the X server when
+    // its window gets the X focus, which may come after an injected Shift;
+    // the Shift handling itself is covered where no window changes.
+    profile.SetButtonCommand(1, 3, "play~");
     ASSERT_TRUE(MakeForeground(editor.Handle()));
 
     commands.ExecuteButtonCommand(3);
     PumpMessages(150);
 
-    EXPECT_EQ(player.EditText(), L"Play\r\n");
+    EXPECT_EQ(player.EditText(), L"play\r\n");
     EXPECT_EQ(editor.EditText(), L"");
     EXPECT_EQ(GetForegroundWindow(), editor.Handle());
     EXPECT_TRUE(log.Lines().empty());
