@@ -16,7 +16,7 @@ packages=(
   xdg-utils
   # its end-to-end tests: window manager, tray host, X tools, sound server
   # with the ALSA plugin, screenshots
-  openbox tint2 x11-utils x11-xkb-utils pulseaudio pulseaudio-utils
+  openbox tint2 x11-utils x11-xkb-utils xdotool pulseaudio pulseaudio-utils
   libasound2-plugins imagemagick
 )
 

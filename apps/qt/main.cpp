@@ -22,6 +22,7 @@
 #include "qt_ports.h"
 #include "qt_text.h"
 #include "store_jobs.h"
+#include "termination_signals.h"
 #include "ui/program.h"
 
 namespace pultara::qt {
@@ -118,6 +119,7 @@ int Run(QApplication& app, const QCommandLineParser& options) {
         },
         [&program] { program.Timer2Timer(); });
 
+    const TerminationSignals endOfSession([&program] { program.CloseMainWindow(); });
     program.Start();
     if (linux_x11::IsWaylandSession()) {
         TellAboutWaylandOnce(&mainWindow);
