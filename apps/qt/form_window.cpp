@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "qt_text.h"
@@ -186,6 +188,36 @@ void FormWindow::changeEvent(QEvent* event) {
         form_.SetMinimised(isMinimized());
     }
     QWidget::changeEvent(event);
+}
+
+// Enter does what it does in a Windows form: it presses the focused push
+// button, or else the form's default button. The widgets that use Enter
+// themselves (a multi-line text, an open list) never pass it on to here.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!enter || !plain) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QPushButton* button = qobject_cast<QPushButton*>(focusWidget());
+    if (button == nullptr) {
+        button = DefaultButton();
+    }
+    if (button != nullptr && button->isVisible() && button->isEnabled()) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QPushButton* FormWindow::DefaultButton() const {
+    for (const auto& [control, widget] : widgets_) {
+        if (control->Kind() == ControlKind::Button && control->look.defaultButton) {
+            return qobject_cast<QPushButton*>(widget);
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace pultara::qt

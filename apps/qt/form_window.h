@@ -8,6 +8,8 @@
 #include "ui/form_observer.h"
 
 class QGridLayout;
+class QKeyEvent;
+class QPushButton;
 
 namespace pultara::qt {
 
@@ -35,6 +37,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Build();
@@ -43,6 +46,7 @@ private:
     void Place(Control& control, QWidget* widget);
     void ChainTabOrder();
     void ShowAsModelSays();
+    QPushButton* DefaultButton() const;
 
     void ControlChanged(const Control& control, Property property) override;
     void FormChanged(const Form& form, Property property) override;

@@ -4,7 +4,10 @@
 # 1. A first start writes all 86 settings within six seconds; a click on the
 #    tray icon shows the main window (screenshot saved to OUTPUT_FOLDER), a
 #    second click hides it; the close box ends the program.
-# 2. With a profile and the demo joystick: a button types its command into
+# 2. "Buttons umbenennen" opens the rename dialog, Enter presses its default
+#    button and the names section is written; a change made in the main
+#    window just before SIGTERM is in the settings file afterwards.
+# 3. With a profile and the demo joystick: a button types its command into
 #    its mode's window and the focus goes back, a mode switch activates the
 #    mode's window, "!" starts a program, an axis moves the pointer and
 #    another sets the volume of the sound server's sink.
@@ -61,9 +64,42 @@ click_tray_icon
 wait_until 5 no_main_window || fail "a second click did not hide the main window"
 click_tray_icon
 wait_until 5 has_main_window || fail "a third click did not show the main window"
-xdotool windowactivate --sync "$(main_window)" key --clearmodifiers alt+F4
-wait_until 10 sh -c "! kill -0 $pid" || fail "the close box did not end the program"
+close_box() {  # Alt+F4 to the window manager, again if the window was not yet active
+  local window; window=$(main_window)
+  [ -z "$window" ] || xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+  wait_until 3 sh -c "! kill -0 $pid"
+}
+wait_until 12 close_box || fail "the close box did not end the program"
 wait "$pid" || fail "pultara ended with an error"
+
+step "rename dialog: Enter saves the names; a change made just before SIGTERM is saved"
+"$PULTARA" >"$OUT/pultara-term.log" 2>&1 &
+pid=$!
+wait_until 20 has_tray_icon || fail "no tray icon on the second start"
+click_tray_icon
+wait_until 5 has_main_window || fail "a click on the tray icon did not show the main window"
+xdotool windowactivate --sync "$(main_window)"
+# From the first control, back past "Info" and "Hilfe" to "Buttons umbenennen".
+xdotool key --delay 100 shift+Tab shift+Tab shift+Tab space
+rename_dialog() { xdotool search --onlyvisible --name '^Buttons umbenennen$' 2>/dev/null; }
+wait_until 5 rename_dialog || fail "\"Buttons umbenennen\" did not open the dialog"
+sleep 0.5
+xdotool key ctrl+a type "Feuer"
+xdotool key Return
+names_saved() { grep -qx '"name1"="Feuer"' "$SETTINGS" && grep -qx '"name12"="Button 12"' "$SETTINGS"; }
+wait_until 5 names_saved || fail "the names section was not written: $(grep -A12 'names\]' "$SETTINGS")"
+wait_until 5 sh -c '! xdotool search --onlyvisible --name "^Buttons umbenennen$"' ||
+  fail "the rename dialog stayed open"
+# Back from "Buttons umbenennen" past "Beenden" and "Start" to the last
+# control of the first mode page, "Fokus sicherstellen", and tick it.
+xdotool key --delay 100 shift+Tab shift+Tab shift+Tab space
+sleep 0.2
+kill -TERM "$pid"
+wait "$pid" || fail "pultara did not end cleanly on SIGTERM"
+grep -qx '"CheckBoxM1F"=dword:00000001' "$SETTINGS" ||
+  fail "the setting changed before SIGTERM was lost: $(grep CheckBoxM1F "$SETTINGS")"
+names_saved || fail "the names were lost"
+[ "$(settings_count)" = 86 ] || fail "settings file has $(settings_count) of 86 values after SIGTERM"
 
 step "a profile for the demo joystick"
 set_value() { sed -i "s|^\"$1\"=.*|\"$1\"=$2|" "$SETTINGS"; }
