@@ -1,6 +1,6 @@
 # Fails when a file of the portable core includes an OS or toolkit header.
 # Run as: cmake -DROOT=<src dir> -P CheckCoreIncludes.cmake
-set(core_folders engine actions axis store ui ports)
+set(core_folders text engine actions axis store ui ports)
 set(forbidden "windows\\.h|winuser\\.h|mmsystem\\.h|shellapi\\.h|X11/|Xlib|SDL|Q[A-Z][A-Za-z]+|QtCore|QtWidgets|alsa/|unistd\\.h|sys/|pthread\\.h|dlfcn\\.h|wayland")
 set(offenders "")
 foreach(folder ${core_folders})

@@ -2,55 +2,20 @@
 
 #include <array>
 
+#include "text/utf8.h"
+
 namespace pultara::filestore {
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at `pos`; returns its length, 0 when ill-formed.
+// The length of the sequence at `pos` and its character in `c`; 0 when
+// ill-formed.
 std::size_t DecodeOne(std::string_view text, std::size_t pos, char32_t& c) {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    unsigned char lead = byte(pos);
-    if (lead < 0x80) {
-        c = lead;
-        return 1;
-    }
-    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || pos + length > text.size()) {
-        return 0;
-    }
-    c = lead & (0x3F >> (length - 1));
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(pos + i) & 0xC0) != 0x80) {
-            return 0;
-        }
-        c = (c << 6) | (byte(pos + i) & 0x3F);
-    }
-    static constexpr std::array<char32_t, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
-    bool surrogate = c >= 0xD800 && c <= 0xDFFF;
-    if (c < kSmallest[length] || c > 0x10FFFF || surrogate) {
-        return 0;
-    }
-    return length;
+    const Utf8Sequence sequence = DecodeUtf8At(text, pos);
+    c = sequence.character;
+    return sequence.length;
 }
 
 // Windows-1252's characters 0x80..0x9F; the five unassigned ones map to the
