@@ -154,6 +154,27 @@ TEST_F(FileStoreTest, TheFileIsForItsOwnerOnly) {
 }
 #endif
 
+TEST_F(FileStoreTest, TheFirstSaveClearsAwayTemporaryFilesACrashLeftBehind) {
+    fs::create_directories(file.parent_path());
+    const fs::path stale = file.parent_path() / "settings.reg.tmp-Ab12Cd";
+    const fs::path recent = file.parent_path() / "settings.reg.tmp-Ef34Gh";
+    const fs::path unrelated = file.parent_path() / "notes.reg.tmp-Ij56Kl";
+    for (const fs::path& leftover : {stale, recent, unrelated}) {
+        WriteBytes(leftover, "half a file");
+    }
+    const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(stale, hourAgo);
+    fs::last_write_time(unrelated, hourAgo);
+
+    FileRig rig(file);
+    rig.settings.SaveSettings();
+
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(recent));  // may be another instance's save in progress
+    EXPECT_TRUE(fs::exists(unrelated));
+    EXPECT_TRUE(fs::exists(file));
+}
+
 TEST_F(FileStoreTest, ASecondInstanceSeesTheLastSave) {
     FileRig first(file);
     FileRig second(file);

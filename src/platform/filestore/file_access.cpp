@@ -145,6 +145,22 @@ bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes) {
     return MakeFolder(file.parent_path()) && WriteAndRename(file, bytes);
 }
 
+void RemoveLeftoverTemporaryFiles(const fs::path& file, std::chrono::seconds age) {
+    const std::string prefix = file.filename().string() + ".tmp-";
+    const auto cutoff = fs::file_time_type::clock::now() - age;
+    std::error_code error;
+    const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        std::error_code entryError;
+        if (name.rfind(prefix, 0) == 0 && entry->is_regular_file(entryError) &&
+            entry->last_write_time(entryError) < cutoff && !entryError) {
+            fs::remove(entry->path(), entryError);
+        }
+    }
+}
+
 fs::path DamagedCopyName(const fs::path& file) {
     std::tm local = LocalTime(std::time(nullptr));
     char stamp[32];

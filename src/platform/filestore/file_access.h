@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,6 +22,12 @@ FileContents ReadWholeFile(const std::filesystem::path& file);
 // `file`. Missing folders are created. Returns false when that failed; the
 // old file is then untouched.
 bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// Removes the temporary files beside `file` ("settings.reg.tmp-...") that a
+// save cut short by a crash or a power cut left behind. Only files older than
+// `age` go, so that a save another instance is making is never disturbed.
+void RemoveLeftoverTemporaryFiles(const std::filesystem::path& file,
+                                  std::chrono::seconds age = std::chrono::minutes(10));
 
 // A name beside `file` for keeping a damaged copy, saying so and when:
 // "settings-damaged-2026-12-08-153000.reg"; a number is added when that

@@ -120,6 +120,10 @@ bool FileValueStore::Commit() {
         unsaved_ = true;
         return false;
     }
+    if (!leftoversRemoved_) {
+        leftoversRemoved_ = true;
+        RemoveLeftoverTemporaryFiles(file_);
+    }
     diskBytes_ = std::move(text);
     diskKnown_ = true;
     damaged_ = false;

@@ -55,6 +55,7 @@ private:
     bool damaged_ = false;     // the file on the disk was not read completely
     bool unsaved_ = false;     // memory holds values the file lacks
     bool tellPending_ = false;
+    bool leftoversRemoved_ = false;  // once per run, after the first save
     int openWriteKeys_ = 0;
     std::optional<std::filesystem::path> keptAside_;
 };
