@@ -8,8 +8,9 @@
 # Leaves in OUTDIR: cadence.keys (X held on the arrow keys for SECONDS),
 # pointer.keys/pointer.events (X at full deflection on the pointer), and for
 # the endurance run (skipped when ENDURANCE_SECONDS is 0): endurance.rss,
-# endurance.keys-down (while still running), endurance.settings ("intact" or
-# what differs), endurance.status.
+# endurance.keys-down (while still running), endurance.after-exit (after
+# SIGTERM ended it), endurance.exit (its exit status then),
+# endurance.settings ("intact" or what differs), endurance.status.
 set -uo pipefail
 program=$1 build=$2 out=$3 seconds=$4 endurance=$5
 clock="$build/bench/measure/key_clock"
@@ -78,6 +79,8 @@ if kill -0 "$pid" 2>/dev/null; then echo running >"$out/endurance.status"; else
     wait "$pid"; echo "ended early with status $?" >"$out/endurance.status"; fi
 "$clock" --keys-down >"$out/endurance.keys-down"
 sleep 6  # one more periodic save
-stop "$pid"; stop "$clock_pid"
+kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; echo "$?" >"$out/endurance.exit"
+"$clock" --keys-down >"$out/endurance.after-exit"
+stop "$clock_pid"
 if cmp -s "$settings" "$out/endurance.reg"; then echo intact >"$out/endurance.settings"; else
     diff "$out/endurance.reg" "$settings" | head -5 >"$out/endurance.settings"; fi

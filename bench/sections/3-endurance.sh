@@ -106,7 +106,11 @@ endurance_qt() {
     report "run by \`bench/measure/qt-runs.sh\` (see the tick section)."
     report ""
     report "- state at the end of the script: $(cat "$logs/endurance.status" 2>/dev/null)"
-    report "- keys or mouse buttons held at the end: $(xargs <"$logs/endurance.keys-down" 2>/dev/null || echo "?")"
+    local held after
+    held=$(xargs <"$logs/endurance.keys-down" 2>/dev/null || echo "?")
+    after=$(xargs <"$logs/endurance.after-exit" 2>/dev/null || echo "?")
+    report "- keys or mouse buttons held at the end, program still running: ${held:-none}"
+    report "- ended by SIGTERM with exit status $(cat "$logs/endurance.exit" 2>/dev/null || echo "?"); held after it ended: ${after:-none}"
     report "- keys received by the target: $(grep -c ' K ' "$logs/endurance.keys" 2>/dev/null)"
     report "- settings file after the run: $(head -3 "$logs/endurance.settings" 2>/dev/null | xargs)"
     report ""
