@@ -6,6 +6,7 @@
 #   qt-runs.sh PROGRAM BUILD_DIR OUTDIR SECONDS ENDURANCE_SECONDS
 #
 # Leaves in OUTDIR: cadence.keys (X held on the arrow keys for SECONDS),
+# startupN.exec/startupN.first (five starts: exec, first key of the first tick),
 # pointer.keys/pointer.events (X at full deflection on the pointer), and for
 # the endurance run (skipped when ENDURANCE_SECONDS is 0): endurance.rss,
 # endurance.keys-down (while still running), endurance.after-exit (after
@@ -46,6 +47,21 @@ start_clock --log "$out/cadence.keys"
 start_program "$out/cadence.joystick"
 sleep $((seconds + 2))
 stop "$pid"; stop "$clock_pid"
+
+# Start-up to the first tick: X is at its low end from the start, so the
+# first tick sends {left}; the moment just before exec against its arrival.
+printf '0 32768 32768 0 x500\n%s\n' "$rest" >"$out/startup.joystick"
+for run in 1 2 3 4 5; do
+    start_clock --log "$out/startup$run.keys"
+    python3 -c 'import os, sys, time
+open(sys.argv[1], "w").write(f"{time.monotonic_ns()}\n")
+os.execv(sys.argv[2], sys.argv[2:])' "$out/startup$run.exec" "$program" \
+        --demo-joystick "$out/startup.joystick" >>"$out/program.log" 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do grep -q ' K ' "$out/startup$run.keys" 2>/dev/null && break; sleep 0.05; done
+    stop "$pid"; stop "$clock_pid"
+    grep ' K ' "$out/startup$run.keys" | head -1 >"$out/startup$run.first"
+done
 
 # Pointer speed: X at full deflection on the pointer for 1.5 s.
 cp "$out/defaults.reg" "$settings"

@@ -85,6 +85,12 @@ section_linux_program_ticks() {
     KEY=qt.tick10 python3 bench/measure/analyse.py cadence "$logs/cadence.keys" Left 10 \
         "10 ms, arrival of {left}" >>"$out"
     report ""
+    report "| start-up to the first tick (exec to the first tick's {left} at the target, settings read, windows built) | median | each start |"
+    report "|---|---|---|"
+    local pairs=() run
+    for run in 1 2 3 4 5; do pairs+=("$logs/startup$run.exec" "$logs/startup$run.first"); done
+    KEY=qt.startup python3 bench/measure/analyse.py startup "\`pultara\`" "${pairs[@]}" >>"$out"
+    report ""
     report "| pointer, X at full deflection, defaults | speed | measured over |"
     report "|---|---|---|"
     KEY=qt.pointer python3 bench/measure/analyse.py pointer "$logs/pointer.events" \
