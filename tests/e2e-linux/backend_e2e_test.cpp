@@ -297,6 +297,14 @@ TEST_F(OnTheDesktop, DocumentsOpenWithTheDesktopsHandler) {
     EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(marker); }));
 }
 
+TEST_F(OnTheDesktop, AProgramGivenByItsBareNameStartsWithItsParameters) {
+    linux_x11::SpawnProcesses& processes = platform->processes;
+    const std::string marker = TempPath("started by name");
+    processes.opener = "false";  // the handler must not be asked
+    processes.ShellOpen("touch", "\"" + marker + "\"");
+    EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(marker); }));
+}
+
 // Without a window manager: the root's children, plain raise and focus.
 TEST(OnABareDisplay, WindowsAreFoundAndFocusedWithoutAWindowManager) {
     if (std::getenv("DISPLAY") == nullptr || std::getenv("PULTARA_BARE_DISPLAY") == nullptr) {

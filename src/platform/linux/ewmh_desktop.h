@@ -16,8 +16,9 @@ namespace pultara::linux_x11 {
 //
 // X has no thread-input attachment and no foreground lock timeout: the
 // attachment always succeeds and changes nothing, the timeout cannot be read
-// and setting it does nothing, and the platform reports no version, so the
-// plain activation path is taken. Activation waits briefly (at most a quarter
+// (so it is left alone) and setting it does nothing. The platform reports no
+// version, so the core takes the forcing path, whose steps here come down to
+// raising and activating the window. Activation waits briefly (at most a quarter
 // of a second) until the window manager has given the window the focus, so
 // that keys typed next reach it.
 class EwmhDesktop : public Desktop {

@@ -10,7 +10,9 @@ namespace pultara::linux_x11 {
 // a session of its own (closing the program leaves it running) and a thread
 // that collects its exit status, so that no zombie stays behind. The command
 // line is split by SplitCommandLine; the program is searched on PATH.
-// Documents open with the desktop's default handler (xdg-open).
+// ShellOpen runs a program (a path, or a bare name found on PATH) with its
+// parameters; anything else, a document or an address, opens with the
+// desktop's default handler (xdg-open).
 //
 // Priority: "high" lowers the nice value by ten where the user may
 // (CAP_SYS_NICE or RLIMIT_NICE) and is otherwise left alone; "normal" goes
