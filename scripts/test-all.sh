@@ -12,6 +12,8 @@ step "sanitize build (AddressSanitizer + UBSan)"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -L unit -j "$jobs"
+# the real programs on a virtual display, with the sanitizers watching
+ctest --preset sanitize -L e2e-linux
 
 if [ -n "$(ls fuzz/*/CMakeLists.txt 2>/dev/null)" ]; then
   step "fuzz smoke runs (libFuzzer, fixed number of runs)"

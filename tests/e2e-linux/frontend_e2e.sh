@@ -162,5 +162,9 @@ wait_until 20 volume_is_quarter || fail "volume: $(pactl get-sink-volume "$PULTA
 
 kill "$pid"
 wait "$pid" 2>/dev/null || true
+# In the sanitize build: any report of AddressSanitizer, LeakSanitizer or UBSan.
+if grep -E "ERROR: (Address|Leak)Sanitizer|runtime error:" "$OUT"/pultara-*.log >&2; then
+  fail "a sanitizer reported a fault (see $OUT/pultara-*.log)"
+fi
 echo "received by the targets: $LOG"
 echo "PASS"
