@@ -2,6 +2,8 @@
 # bench/run-all.sh): CPU, wake-ups and memory over a quiet stretch.
 export FIGURES="$work/figures"
 
+mb() { echo "$(($1 / 1024)).$((($1 % 1024) * 10 / 1024)) MB"; }
+
 # idle_row LABEL KEY SECONDS [process-cost options] -- command...
 # Runs the command on a private virtual desktop and appends one table row.
 idle_row() {
@@ -10,12 +12,14 @@ idle_row() {
     bash tests/e2e-linux/virtual-desktop.sh --no-sound -- \
         bash bench/measure/process-cost.sh "$result" "$seconds" "$@" 2>>"$work/idle.err"
     if [ ! -s "$result" ] || [ "$(cat "$result")" = "not running" ]; then
-        report "| $label | did not run | | | |"
+        report "| $label | did not run | | | | | |"
         return
     fi
-    read -r cpu wakes rss hwm <"$result"
-    report "| $label | $cpu % | $wakes | $((rss / 1024)).$(((rss % 1024) * 10 / 1024)) MB | $((hwm / 1024)).$(((hwm % 1024) * 10 / 1024)) MB |"
-    printf '%s.cpu %s\n%s.rss %s\n' "$key" "$cpu" "$key" "$rss" >>"$FIGURES"
+    local cpu wakes rss hwm anon pss
+    read -r cpu wakes rss hwm anon pss <"$result"
+    report "| $label | $cpu % | $wakes | $(mb "$rss") | $(mb "$hwm") | $(mb "${anon:-0}") | $(mb "${pss:-0}") |"
+    printf '%s.cpu %s\n%s.rss %s\n%s.anon %s\n' "$key" "$cpu" "$key" "$rss" \
+        "$key" "${anon:-0}" >>"$FIGURES"
 }
 
 section_idle() {
@@ -32,11 +36,15 @@ section_idle() {
     report "Each program runs alone on a fresh virtual desktop (Xvfb, openbox, tint2) and is"
     report "measured over $seconds s after settling for 3 s: CPU time of all its threads"
     report "(/proc/PID/task/*/schedstat) as a percentage of one core, voluntary and involuntary"
-    report "context switches per second (/proc/PID/task/*/status), VmRSS and VmHWM at the end."
+    report "context switches per second (/proc/PID/task/*/status), VmRSS and VmHWM at the end,"
+    report "RssAnon (what the program allocated itself: heap and stacks) and Pss (its"
+    report "proportional share of all it maps, from /proc/PID/smaps_rollup). Most of a Qt"
+    report "program's VmRSS is the code of Qt and the system libraries, which every Qt program"
+    report "on the desktop maps too."
     report "Command: \`tests/e2e-linux/virtual-desktop.sh --no-sound -- bench/measure/process-cost.sh OUT $seconds -- PROGRAM\`."
     report ""
-    report "| program (10 ms tick) | CPU of one core | wake-ups/s | VmRSS | VmHWM |"
-    report "|---|---|---|---|---|"
+    report "| program (10 ms tick) | CPU of one core | wake-ups/s | VmRSS | VmHWM | RssAnon | Pss |"
+    report "|---|---|---|---|---|---|---|"
     local run=$((seconds + 10))
     idle_row "timer alone: \`tick_probe timer\` (the floor of any 10 ms poll)" floor "$seconds" -- \
         "$probe" timer --seconds "$run" --log /dev/null
@@ -48,7 +56,7 @@ section_idle() {
         idle_row "Linux program: \`pultara --demo-joystick\` (in the tray)" linux "$seconds" -- \
             "$qt" --demo-joystick "$work/rest.joystick"
     else
-        report "| Linux program \`pultara\` | not built | | | |"
+        report "| Linux program \`pultara\` | not built | | | | | |"
     fi
     local exe
     exe=$(ls "$root"/build/windows/apps/*/pultara.exe 2>/dev/null | head -1)
@@ -61,7 +69,7 @@ section_idle() {
             windows "$seconds" --match pultara.exe -- bash scripts/wine-run.sh "$exe"
         unset PULTARA_WINEPREFIX SETTLE
     else
-        report "| \`pultara.exe\` under Wine | not built (\`cmake --build --preset windows\`) | | | |"
+        report "| \`pultara.exe\` under Wine | not built (\`cmake --build --preset windows\`) | | | | | |"
     fi
     report ""
 }
