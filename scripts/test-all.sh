@@ -8,6 +8,10 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 step() { echo; echo "=== $*"; }
 
+step "formatting (clang-format, the project's .clang-format)"
+find src apps tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 clang-format --dry-run --Werror
+
 step "sanitize build (AddressSanitizer + UBSan)"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
