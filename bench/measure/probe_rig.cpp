@@ -21,7 +21,9 @@ void NotingMouse::SendButtonEvent(std::uint32_t flags) {
     char text[64];
     std::snprintf(text, sizeof text, "mouse 0x%04X mode %d boxes %s", flags, state_.activeMode,
                   boxes.c_str());
-    events.emplace_back(MonotonicNs(), text);
+    if (log_ != nullptr) {
+        log_->Note(text);
+    }
     inner_.SendButtonEvent(flags);
 }
 
@@ -76,18 +78,18 @@ void BindEverything(Profile& profile, const std::string& title) {
     profile.SetAxisListPosition(Axis::Z, 1);   // volume
 }
 
-void EventLog::NoteAt(long long at, const std::string& what) {
-    std::lock_guard lock(mutex_);
-    events_.emplace_back(at, what);
+EventLog::EventLog(const std::string& path) : file_(std::fopen(path.c_str(), "w")) {}
+
+EventLog::~EventLog() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+    }
 }
 
-void EventLog::Write(const std::string& path) const {
+void EventLog::NoteAt(long long at, const std::string& what) {
     std::lock_guard lock(mutex_);
-    if (FILE* file = std::fopen(path.c_str(), "w")) {
-        for (const auto& [at, what] : events_) {
-            std::fprintf(file, "%lld %s\n", at, what.c_str());
-        }
-        std::fclose(file);
+    if (file_ != nullptr) {
+        std::fprintf(file_, "%lld %s\n", at, what.c_str());
     }
 }
 

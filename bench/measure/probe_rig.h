@@ -3,6 +3,7 @@
 // poll tick with the real dispatcher, mode commands, key interpreter and
 // axis outputs, read from an SDL virtual joystick.
 #include <atomic>
+#include <cstdio>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -22,20 +23,37 @@ namespace pultara::bench {
 
 long long MonotonicNs();
 
+// Moments noted from any thread, written to a file as they come, so that a
+// long run holds none of them in memory (its memory must stay flat).
+class EventLog {
+public:
+    explicit EventLog(const std::string& path);
+    ~EventLog();
+    EventLog(const EventLog&) = delete;
+    EventLog& operator=(const EventLog&) = delete;
+    void Note(const std::string& what) { NoteAt(MonotonicNs(), what); }
+    void NoteAt(long long at, const std::string& what);
+
+private:
+    std::mutex mutex_;
+    std::FILE* file_ = nullptr;
+};
+
 // Passes mouse calls on to the back end and notes each button event (with
-// the dispatcher's state of the button boxes), so that a button left down
-// can be traced to its cause.
+// the dispatcher's state of the button boxes) in the log, so that a button
+// left down can be traced to its cause.
 class NotingMouse : public Mouse {
 public:
     NotingMouse(Mouse& inner, const EngineState& state) : inner_(inner), state_(state) {}
     void SendButtonEvent(std::uint32_t flags) override;
     bool GetCursorPos(PointerPosition& p) override { return inner_.GetCursorPos(p); }
     void SetCursorPos(PointerPosition p) override { inner_.SetCursorPos(p); }
-    std::vector<std::pair<long long, std::string>> events;
+    void SetLog(EventLog* log) { log_ = log; }
 
 private:
     Mouse& inner_;
     const EngineState& state_;
+    EventLog* log_ = nullptr;
 };
 
 struct ProbeRig {
@@ -65,18 +83,6 @@ struct ProbeRig {
 // buttons, and the axes on arrow keys, pointer and volume. `title` is the
 // window the modes type into.
 void BindEverything(Profile& profile, const std::string& title);
-
-// Moments noted from any thread, written out at the end.
-class EventLog {
-public:
-    void Note(const std::string& what) { NoteAt(MonotonicNs(), what); }
-    void NoteAt(long long at, const std::string& what);
-    void Write(const std::string& path) const;
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<std::pair<long long, std::string>> events_;
-};
 
 using TickTimes = std::vector<long long>;
 

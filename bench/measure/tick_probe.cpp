@@ -169,7 +169,8 @@ int main(int argc, char** argv) {
     rig.profile.SetTitle(1, options.title);
     rig.SetJoystick(kRest);
 
-    EventLog log;
+    EventLog log(options.log);
+    rig.mouse.SetLog(&log);
     std::mt19937 random(options.seed);
     std::atomic<bool> done{false};
     std::thread stimulus([&] {
@@ -193,10 +194,7 @@ int main(int argc, char** argv) {
     stimulus.join();
     // Before anything is released on the way out: what the server holds down.
     log.Note("keys-down " + rig.KeysDown());
-    for (const auto& [at, what] : rig.mouse.events) {
-        log.NoteAt(at, what);
-    }
-    log.Write(options.log);
+    rig.mouse.SetLog(nullptr);
     if (!options.tickLog.empty()) {
         WriteTicks(ticks, options.tickLog);
     }
