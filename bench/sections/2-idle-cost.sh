@@ -4,29 +4,46 @@ export FIGURES="$work/figures"
 
 mb() { echo "$(($1 / 1024)).$((($1 % 1024) * 10 / 1024)) MB"; }
 
-# idle_row LABEL KEY SECONDS [process-cost options] -- command...
-# Runs the command on a private virtual desktop and appends one table row.
-idle_row() {
-    local label=$1 key=$2 seconds=$3; shift 3
-    local result="$work/idle-$key"
+# idle_run KEY SECONDS [process-cost options] -- command...
+# Runs the command once on a private virtual desktop; appends its figures
+# (a process-cost.sh line) to $work/idle-KEY.runs.
+idle_run() {
+    local key=$1 seconds=$2; shift 2
+    local result="$work/idle-$key.once"
+    rm -f "$result"
     bash tests/e2e-linux/virtual-desktop.sh --no-sound -- \
         bash bench/measure/process-cost.sh "$result" "$seconds" "$@" 2>>"$work/idle.err"
-    if [ ! -s "$result" ] || [ "$(cat "$result")" = "not running" ]; then
-        report "| $label | did not run | | | | | |"
+    if [ -s "$result" ] && [ "$(cat "$result")" != "not running" ]; then
+        cat "$result" >>"$work/idle-$key.runs"
+    fi
+}
+
+# idle_row LABEL KEY: one table row from the medians of the key's runs.
+idle_row() {
+    local label=$1 key=$2
+    if [ ! -s "$work/idle-$key.runs" ]; then
+        report "| $label | did not run | | | | | | |"
         return
     fi
-    local cpu wakes rss hwm anon pss
-    read -r cpu wakes rss hwm anon pss <"$result"
-    report "| $label | $cpu % | $wakes | $(mb "$rss") | $(mb "$hwm") | $(mb "${anon:-0}") | $(mb "${pss:-0}") |"
-    printf '%s.cpu %s\n%s.rss %s\n%s.anon %s\n' "$key" "$cpu" "$key" "$rss" \
-        "$key" "${anon:-0}" >>"$FIGURES"
+    python3 - "$work/idle-$key.runs" "$label" "$key" "$FIGURES" >>"$out" <<'PY'
+import statistics, sys
+runs = [list(map(float, line.split())) for line in open(sys.argv[1]) if line.strip()]
+label, key, figures = sys.argv[2], sys.argv[3], sys.argv[4]
+median = [statistics.median(column) for column in zip(*runs)]
+cpus = sorted(run[0] for run in runs)
+mb = lambda kb: f"{kb / 1024:.1f} MB"
+print(f"| {label} | {median[0]:.3f} % | {cpus[0]:.3f} to {cpus[-1]:.3f} % ({len(runs)} runs) "
+      f"| {median[1]:.1f} | {mb(median[2])} | {mb(median[3])} | {mb(median[4])} | {mb(median[5])} |")
+with open(figures, "a") as f:
+    f.write(f"{key}.cpu {median[0]}\n{key}.rss {median[2]}\n{key}.anon {median[4]}\n")
+PY
 }
 
 section_idle() {
     report "## Idle cost (joystick attached and at rest, window hidden)"
     report ""
-    local seconds=60
-    [ "$quick" = 1 ] && seconds=15
+    local seconds=60 rounds=${IDLE_ROUNDS:-3}
+    [ "$quick" = 1 ] && seconds=15 rounds=1
     local probe="$build/bench/measure/tick_probe"
     if [ ! -x "$probe" ] || ! command -v Xvfb >/dev/null; then
         report "Skipped: needs tick_probe (built with the Linux back end) and Xvfb."
@@ -43,33 +60,42 @@ section_idle() {
     report "on the desktop maps too."
     report "Command: \`tests/e2e-linux/virtual-desktop.sh --no-sound -- bench/measure/process-cost.sh OUT $seconds -- PROGRAM\`."
     report ""
-    report "| program (10 ms tick) | CPU of one core | wake-ups/s | VmRSS | VmHWM | RssAnon | Pss |"
-    report "|---|---|---|---|---|---|---|"
-    local run=$((seconds + 10))
-    idle_row "timer alone: \`tick_probe timer\` (the floor of any 10 ms poll)" floor "$seconds" -- \
-        "$probe" timer --seconds "$run" --log /dev/null
-    idle_row "core on the Linux back end: \`tick_probe rest\`" probe "$seconds" -- \
-        "$probe" rest --seconds "$run" --log /dev/null
-    local qt="$build/apps/qt/pultara"
-    if [ -x "$qt" ]; then
-        printf '32768 32768 32768 0\n' >"$work/rest.joystick"
-        idle_row "Linux program: \`pultara --demo-joystick\` (in the tray)" linux "$seconds" -- \
-            "$qt" --demo-joystick "$work/rest.joystick"
-    else
-        report "| Linux program \`pultara\` | not built | | | | | |"
-    fi
-    local exe
+    report "Each program runs $rounds times, the programs taking turns, and each row gives the"
+    report "medians (CPU and wake-ups vary from run to run on a virtual machine)."
+    report ""
+    report "| program (10 ms tick) | CPU of one core | CPU, lowest to highest | wake-ups/s | VmRSS | VmHWM | RssAnon | Pss |"
+    report "|---|---|---|---|---|---|---|---|"
+    local run=$((seconds + 10)) round
+    local qt="$build/apps/qt/pultara" exe
+    printf '32768 32768 32768 0\n' >"$work/rest.joystick"
     exe=$(ls "$root"/build/windows/apps/*/pultara.exe 2>/dev/null | head -1)
     if [ -n "$exe" ] && command -v wine >/dev/null; then
-        # A prefix of its own, made before the measurement (wineboot is slow).
+        # A prefix of its own, made before the measurements (wineboot is slow).
         export PULTARA_WINEPREFIX="$work/wine"
-        bash scripts/wine-run.sh cmd /c exit >/dev/null 2>&1
-        export SETTLE=10
-        idle_row "\`pultara.exe\` under Wine (its process only, not wineserver; no joystick)" \
-            windows "$seconds" --match pultara.exe -- bash scripts/wine-run.sh "$exe"
-        unset PULTARA_WINEPREFIX SETTLE
+        bash tests/e2e-linux/virtual-desktop.sh --no-sound -- \
+            bash scripts/wine-run.sh cmd /c exit >/dev/null 2>&1
     else
-        report "| \`pultara.exe\` under Wine | not built (\`cmake --build --preset windows\`) | | | | | |"
+        exe=""
+    fi
+    for round in $(seq "$rounds"); do
+        idle_run floor "$seconds" -- "$probe" timer --seconds "$run" --log /dev/null
+        idle_run probe "$seconds" -- "$probe" rest --seconds "$run" --log /dev/null
+        [ -x "$qt" ] && idle_run linux "$seconds" -- "$qt" --demo-joystick "$work/rest.joystick"
+        [ -n "$exe" ] && SETTLE=10 idle_run windows "$seconds" --match pultara.exe -- \
+            bash scripts/wine-run.sh "$exe"
+    done
+    unset PULTARA_WINEPREFIX
+    idle_row "timer alone: \`tick_probe timer\` (the floor of any 10 ms poll)" floor
+    idle_row "core on the Linux back end: \`tick_probe rest\`" probe
+    if [ -x "$qt" ]; then
+        idle_row "Linux program: \`pultara --demo-joystick\` (in the tray)" linux
+    else
+        report "| Linux program \`pultara\` | not built | | | | | | |"
+    fi
+    if [ -n "$exe" ]; then
+        idle_row "\`pultara.exe\` under Wine (its process only, not wineserver; no joystick)" windows
+    else
+        report "| \`pultara.exe\` under Wine | not built (\`cmake --build --preset windows\`) | | | | | | |"
     fi
     report ""
 }

@@ -5,7 +5,7 @@ section_budgets() {
     local idle_ns
     idle_ns=$("$build/bench/tick_benchmark" --benchmark_filter='^IdleTick$' \
         --benchmark_min_time=0.2 --benchmark_format=json 2>/dev/null |
-        python3 -c 'import json,sys; b=json.load(sys.stdin)["benchmarks"][0]; print(f"{b[\"cpu_time\"]:.0f}")' 2>/dev/null)
+        python3 -c 'import json,sys; b=json.load(sys.stdin)["benchmarks"][0]; print(round(b["cpu_time"]))' 2>/dev/null)
     [ -n "$idle_ns" ] && echo "core.idle_ns $idle_ns" >>"$figures"
     report "## Budgets"
     report ""
@@ -62,12 +62,17 @@ PY
     report "- Idle CPU: the 10 ms poll means 100 wake-ups a second whatever the program does; the"
     report "  row \"timer alone\" of the idle table is what those wake-ups cost on this machine (a"
     report "  process that does nothing but sleep on the same timer). On a virtual machine a"
-    report "  wake-up costs tens of microseconds, so that floor alone can exceed 0.3 %; the rows"
-    report "  \"adds to the bare 10 ms timer\" are the programs' own share (one SDL joystick update"
-    report "  with two non-blocking polls, the core's tick of well under 2 µs, and for \`pultara\`"
-    report "  one pass of Qt's event loop). To meet the budget where the floor is above it, the"
-    report "  program would have to stop polling while idle (wait for SDL joystick events and wake"
-    report "  only on a change), which gives up the fixed poll interval of the program's design."
+    report "  wake-up costs tens of microseconds, which leaves little or nothing of the 0.3 % for"
+    report "  the tick's work. The rows \"adds to the bare 10 ms timer\" are the programs' own share:"
+    report "  for \`tick_probe\` one SDL joystick update with two non-blocking polls and the core's"
+    report "  tick (tens of nanoseconds, see \"one idle tick of the core\"); for \`pultara\` also one"
+    report "  pass of Qt's event loop per tick (glib's poll, Qt's timer bookkeeping, the X event"
+    report "  queue), which is most of its share. Meeting the budget would take fewer wake-ups:"
+    report "  stop polling while idle (wait for SDL joystick events, wake only on a change), which"
+    report "  gives up the fixed poll interval of the program's design, or poll on a thread of its"
+    report "  own and enter Qt's loop only when something changed, which moves the tick off the"
+    report "  GUI thread that the program's logic (boxes, modal loops, the window's values)"
+    report "  runs on."
     report "- \`pultara.exe\` under Wine: its CPU, wake-ups and memory are mostly Wine's (the"
     report "  process hosts Wine's own DLLs and heap and talks to wineserver for every message), so"
     report "  they are a reference, not the figures of the program on Windows, which this machine"
