@@ -1,6 +1,5 @@
 #include "termination_signals.h"
 
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 

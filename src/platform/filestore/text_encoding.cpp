@@ -10,14 +10,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// The length of the sequence at `pos` and its character in `c`; 0 when
-// ill-formed.
-std::size_t DecodeOne(std::string_view text, std::size_t pos, char32_t& c) {
-    const Utf8Sequence sequence = DecodeUtf8At(text, pos);
-    c = sequence.character;
-    return sequence.length;
-}
-
 // Windows-1252's characters 0x80..0x9F; the five unassigned ones map to the
 // C1 controls of the same number, as Windows does.
 constexpr std::array<char16_t, 32> kCp1252High{
@@ -28,9 +20,8 @@ constexpr std::array<char16_t, 32> kCp1252High{
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
-    char32_t c = 0;
     for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t length = DecodeOne(text, pos, c);
+        const std::size_t length = DecodeUtf8At(text, pos).length;
         if (length == 0) {
             return false;
         }
@@ -42,9 +33,8 @@ bool IsValidUtf8(std::string_view text) {
 std::string SanitiseUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    char32_t c = 0;
     for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t length = DecodeOne(text, pos, c);
+        const std::size_t length = DecodeUtf8At(text, pos).length;
         if (length == 0) {
             AppendUtf8(out, kReplacement);
             ++pos;
@@ -103,9 +93,10 @@ std::vector<std::uint8_t> Utf8ToUtf16Le(std::string_view text) {
         out.push_back(static_cast<std::uint8_t>(unit & 0xFF));
         out.push_back(static_cast<std::uint8_t>(unit >> 8));
     };
-    char32_t c = 0;
     for (std::size_t pos = 0; pos < clean.size();) {
-        pos += DecodeOne(clean, pos, c);
+        const Utf8Sequence sequence = DecodeUtf8At(clean, pos);
+        const char32_t c = sequence.character;
+        pos += sequence.length;
         if (c >= 0x10000) {
             put(0xD800 + ((c - 0x10000) >> 10));
             put(0xDC00 + ((c - 0x10000) & 0x3FF));

@@ -8,8 +8,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
-#include <string_view>
 #include <thread>
 
 #include "platform/linux/command_line.h"
@@ -34,34 +32,6 @@ void ReapLater(pid_t pid) {
         while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
         }
     }).detach();
-}
-
-bool IsProgramFile(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           access(path.c_str(), X_OK) == 0;
-}
-
-bool IsProgramOnPath(const std::string& name) {
-    const char* path = std::getenv("PATH");
-    if (name.empty() || path == nullptr) {
-        return false;
-    }
-    std::string_view folders(path);
-    while (true) {
-        const std::size_t colon = folders.find(':');
-        const std::string_view folder = folders.substr(0, colon);
-        // An empty entry is the current folder, as for the shell.
-        const std::string candidate =
-            (folder.empty() ? std::string(".") : std::string(folder)) + "/" + name;
-        if (IsProgramFile(candidate)) {
-            return true;
-        }
-        if (colon == std::string_view::npos) {
-            return false;
-        }
-        folders.remove_prefix(colon + 1);
-    }
 }
 
 }  // namespace
@@ -114,16 +84,14 @@ bool SpawnProcesses::StartProcess(const std::string& commandLine) {
 
 void SpawnProcesses::ShellOpen(const std::string& file, const std::string& parameters) {
     // A program runs with the parameters, whether given by its path or, as
-    // the Windows shell allows, by a bare name found on the PATH ("vlc").
-    const bool bareName = file.find('/') == std::string::npos;
-    const bool program = bareName ? IsProgramOnPath(file) : IsProgramFile(file);
-    if (program) {
-        std::vector<std::string> arguments{file};
-        for (std::string& argument : SplitCommandLine(parameters)) {
-            arguments.push_back(std::move(argument));
-        }
-        Spawn(arguments);
-    } else {
+    // the Windows shell allows, by a bare name on the PATH ("vlc"); what
+    // cannot be run (a document, an address, an unknown name) goes to the
+    // desktop's handler.
+    std::vector<std::string> arguments{file};
+    for (std::string& argument : SplitCommandLine(parameters)) {
+        arguments.push_back(std::move(argument));
+    }
+    if (!Spawn(arguments)) {
         Spawn({opener, file});
     }
 }
