@@ -1,11 +1,10 @@
 #pragma once
-#include <cstdint>
 #include <istream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "ports/joystick.h"
+#include "script/joystick_script.h"
 
 namespace pultara::sim {
 
@@ -16,21 +15,11 @@ public:
         : std::runtime_error(file + ":" + std::to_string(line) + ": " + message) {}
 };
 
-// One step of a joystick script: `ticks` poll ticks with one sample, or a
-// user action carried out before the next tick.
-struct ScriptStep {
-    enum class Kind { Sample, Action };
-    Kind kind = Kind::Sample;
-    JoystickSample sample;
-    int ticks = 1;
-    std::vector<std::string> words;  // the action and its arguments
-    int line = 0;
-};
+using pultara::ScriptStep;
+using pultara::SplitWords;
 
-// Reads a joystick script (format in docs/pultara-sim.md).
+// Reads the joystick script of file `name`; a line it cannot read is an
+// InputError.
 std::vector<ScriptStep> ReadScript(std::istream& in, const std::string& name);
-
-// Splits a line into words; "double quotes" group blanks.
-std::vector<std::string> SplitWords(const std::string& line);
 
 }  // namespace pultara::sim
