@@ -10,17 +10,6 @@ action=$1
 state=$2
 shift 2
 
-free_display() {
-  for n in $(seq 90 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      echo "$n"
-      return
-    fi
-  done
-  echo "no free X display number" >&2
-  exit 1
-}
-
 wine_env() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -29,15 +18,28 @@ wine_env() {
 
 case "$action" in
   start)
-    n=$(free_display)
-    DISPLAY=":$n"
     WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pultara-e2e-wine.XXXXXX")
-    setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display number itself and writes it to fd 3 once it
+    # listens: a number chosen here could be taken by another Xvfb meanwhile.
+    # -noreset: a server that resets when its last client leaves turns away
+    # whoever connects during the reset.
+    setsid Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp \
+      3>"$WINEPREFIX.display" >/dev/null 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 1 100); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
+    for _ in $(seq 1 200); do
+      [ -s "$WINEPREFIX.display" ] && break
+      kill -0 "$xvfb_pid" 2>/dev/null || break
       sleep 0.1
     done
+    n=$(head -n1 "$WINEPREFIX.display" 2>/dev/null || true)
+    rm -f "$WINEPREFIX.display"
+    if [ -z "$n" ]; then
+      echo "wine-session: Xvfb did not start" >&2
+      kill "$xvfb_pid" 2>/dev/null || true
+      rm -rf "$WINEPREFIX"
+      exit 1
+    fi
+    DISPLAY=":$n"
     printf 'DISPLAY=%s\nWINEPREFIX=%s\nXVFB_PID=%s\n' "$DISPLAY" "$WINEPREFIX" "$xvfb_pid" >"$state"
     wine_env
     wineboot -i >/dev/null 2>&1 || true
@@ -58,6 +60,7 @@ case "$action" in
     source "$state"
     wine_env
     wineserver -k 2>/dev/null || true
+    # shellcheck disable=SC2153  # XVFB_PID comes from the state file
     kill "$XVFB_PID" 2>/dev/null || true
     case "$WINEPREFIX" in
       */pultara-e2e-wine.*) rm -rf "$WINEPREFIX" ;;

@@ -55,6 +55,7 @@ KeyTarget::KeyTarget(const std::string& title, const std::string& geometry)
     const std::string program = KeyTargetProgram();
     std::vector<std::string> args{program, "--title", title, "--log", log_, "--geometry", geometry};
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& arg : args) {
         argv.push_back(arg.data());
     }
@@ -75,7 +76,7 @@ void KeyTarget::Stop() {
 }
 
 std::string KeyTarget::WaitFor(const std::string& expected) const {
-    WaitUntil([&] { return Received() == expected; }, 3000ms);
+    WaitUntil([&] { return Received() == expected; }, 10000ms);
     return Received();
 }
 

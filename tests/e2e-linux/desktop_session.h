@@ -11,8 +11,9 @@ namespace pultara::e2e {
 
 using namespace std::chrono_literals;
 
-// Polls `done` every 20 ms until it holds or `limit` has passed.
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5000ms);
+// Polls `done` every 20 ms until it holds or `limit` has passed (generous:
+// a loaded machine is slow, and a condition that holds ends the wait early).
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10000ms);
 
 std::string ReadFile(const std::string& path);
 

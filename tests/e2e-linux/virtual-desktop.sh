@@ -25,6 +25,7 @@ done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pultara-desktop.XXXXXX")
 pids=()
+# shellcheck disable=SC2317  # run by the EXIT trap
 cleanup() {
   local i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
@@ -35,11 +36,20 @@ cleanup() {
 }
 trap cleanup EXIT
 
+show_logs() {  # what the desktop's own programs said, for a failure report
+  for log in "$work"/*.log; do
+    [ -s "$log" ] && { echo "--- $(basename "$log"):"; tail -n 20 "$log"; } >&2
+  done
+}
 wait_for() {  # wait_for SECONDS command...: until the command succeeds
   local tries=$(( $1 * 10 )); shift
   until "$@" >/dev/null 2>&1; do
     tries=$((tries - 1))
-    if [ "$tries" -le 0 ]; then echo "virtual-desktop: timed out waiting for: $*" >&2; return 1; fi
+    if [ "$tries" -le 0 ]; then
+      echo "virtual-desktop: timed out waiting for: $*" >&2
+      show_logs
+      return 1
+    fi
     sleep 0.1
   done
 }
@@ -51,11 +61,15 @@ export PULTARA_DESKTOP_DIR="$work" PULTARA_NULL_SINK=pultara_null
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
 
-# The display: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The display: Xvfb picks a free number and writes it to fd 3. -noreset: by
+# default the server resets whenever its last client leaves, and a client that
+# connects meanwhile is turned away; the short-lived xprop that waits for the
+# window manager below would then make openbox fail to open the display.
+Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 wait_for 20 test -s "$work/display"
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 
 if [ "$wm" = 1 ]; then
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
@@ -79,4 +93,5 @@ fi
 
 status=0
 "$@" || status=$?
+[ "$status" = 0 ] || show_logs
 exit "$status"

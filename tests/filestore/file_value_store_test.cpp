@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <chrono>
 #include <cstdlib>
@@ -151,6 +154,46 @@ TEST_F(FileStoreTest, TheFileIsForItsOwnerOnly) {
     fs::perms others = fs::perms::group_all | fs::perms::others_all;
     EXPECT_EQ(fs::status(file).permissions() & others, fs::perms::none);
     EXPECT_EQ(fs::status(file.parent_path()).permissions() & others, fs::perms::none);
+}
+
+// A folder or a FIFO in the file's place: reading neither throws nor blocks,
+// the defaults are used, and a save is reported as failed and leaves it be.
+TEST_F(FileStoreTest, AFolderOrAFifoInTheFilesPlaceIsAFailedSaveNotACrashOrAHang) {
+    fs::create_directories(file.parent_path());
+    for (const bool fifo : {false, true}) {
+        ASSERT_TRUE(fifo ? ::mkfifo(file.c_str(), 0600) == 0 : fs::create_directory(file));
+        FileRig rig(file);
+        rig.settings.LoadSettings();
+        rig.names.LoadButtonNames();
+        EXPECT_EQ(rig.profile.ButtonName(1), "Button 1");
+        rig.profile.SetTitle(1, "edited");
+        EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Failed);
+        EXPECT_EQ(rig.log.Only("MessageBox").size(), 1u);
+        EXPECT_EQ(fs::status(file).type(), fifo ? fs::file_type::fifo : fs::file_type::directory);
+        fs::remove(file);
+    }
+}
+
+// Settings kept elsewhere (a dotfiles folder) and linked into place.
+TEST_F(FileStoreTest, ALinkedFileIsWrittenThroughToItsTargetAndTheLinkStays) {
+    const fs::path target = folder.Path() / "dotfiles" / "pultara.reg";
+    fs::create_directories(target.parent_path());
+    fs::create_directories(file.parent_path());
+    WriteBytes(target, "Windows Registry Editor Version 5.00\n");
+    fs::create_symlink("../dotfiles/pultara.reg", file);
+    {
+        FileRig rig(file);
+        Customise(rig.profile);
+        EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
+    }
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_NE(ReadBytes(target).find("\"M1ft\"=\"VLC \\\"media\\\" player\""), std::string::npos);
+    FileRig next(file);
+    next.settings.LoadSettings();
+    EXPECT_EQ(next.profile.Mode(3).description, "Grüße 🎮");
+    // The temporary file went to the target's folder and was renamed there.
+    EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), {}), 1);
 }
 #endif
 

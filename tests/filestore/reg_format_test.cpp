@@ -143,6 +143,7 @@ RegDocument EveryKindOfValue() {
     key.Set("name \"with\" \\ and = ;", Text("v"));
     doc.Create(kKey + "\\names").Set("name1", Text("Play"));
     doc.Create("HKEY_CURRENT_USER\\Other]Key");
+    doc.Create("-");  // not to be read back as "[-]", a removal
     return doc;
 }
 

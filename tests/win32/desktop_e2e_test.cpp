@@ -10,8 +10,9 @@ namespace pultara::win32 {
 namespace {
 
 using testing::MakeForeground;
-using testing::PumpMessages;
 using testing::TestWindow;
+using testing::WaitFor;
+using testing::WaitForInputHandled;
 
 bool Contains(const std::vector<WindowId>& windows, WindowId window) {
     return std::find(windows.begin(), windows.end(), window) != windows.end();
@@ -52,8 +53,7 @@ TEST(DesktopWindows, RestoreRequestsAndForegroundChanges) {
     TestWindow first(L"Erstes Fenster");
     TestWindow second(L"Zweites Fenster");
     ShowWindow(first.Handle(), SW_MINIMIZE);
-    PumpMessages(50);
-    EXPECT_TRUE(desktop.IsIconic(first.Id()));
+    EXPECT_TRUE(WaitFor([&] { return desktop.IsIconic(first.Id()); }, 5000));
     desktop.SendSysCommand(first.Id(), kSysCommandRestore);
     EXPECT_FALSE(desktop.IsIconic(first.Id()));
 
@@ -61,7 +61,7 @@ TEST(DesktopWindows, RestoreRequestsAndForegroundChanges) {
     EXPECT_EQ(desktop.ForegroundWindow(), second.Id());
     desktop.BringWindowToTop(first.Id());
     EXPECT_TRUE(desktop.SetForegroundWindow(first.Id()));
-    PumpMessages(50);
+    WaitFor([&] { return desktop.ForegroundWindow() == first.Id(); }, 5000);
     EXPECT_EQ(desktop.ForegroundWindow(), first.Id());
     EXPECT_EQ(desktop.WindowThreadId(first.Id()), GetCurrentThreadId());
 }
@@ -107,7 +107,7 @@ TEST(KeyEvents, ReachTheEditControlInFront) {
     send(VK_SHIFT, kKeyEventKeyUp);
     send('I', 0);
     send('I', kKeyEventKeyUp);
-    PumpMessages(100);
+    ASSERT_TRUE(WaitForInputHandled());
     EXPECT_EQ(window.EditText(), L"Hi");
 }
 

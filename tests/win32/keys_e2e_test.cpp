@@ -14,8 +14,9 @@ namespace pultara::win32 {
 namespace {
 
 using testing::MakeForeground;
-using testing::PumpMessages;
 using testing::TestWindow;
+using testing::WaitFor;
+using testing::WaitForInputHandled;
 
 class TypingTest : public ::testing::Test {
 protected:
@@ -24,7 +25,7 @@ protected:
         TestWindow window(L"Tippziel", true);
         EXPECT_TRUE(MakeForeground(window.Handle()));
         keys.SendKeys(command);
-        PumpMessages(150);
+        EXPECT_TRUE(WaitForInputHandled());
         return window.EditText();
     }
 
@@ -71,11 +72,11 @@ TEST(WindowActivation, TitlePrefixFindsTheWindowAndTheFocusComesBack) {
     focus.RememberForegroundWindow();
 
     EXPECT_TRUE(focus.ActivateWindowByTitle("mediaPLAYER", true));
-    PumpMessages(100);
+    WaitFor([&] { return GetForegroundWindow() == player.Handle(); }, 5000);
     EXPECT_EQ(GetForegroundWindow(), player.Handle());
 
     focus.RestoreRememberedWindow();
-    PumpMessages(100);
+    WaitFor([&] { return GetForegroundWindow() == editor.Handle(); }, 5000);
     EXPECT_EQ(GetForegroundWindow(), editor.Handle());
     EXPECT_FALSE(focus.ActivateWindowByTitle("Kein solches Fenster", true));
 }
@@ -85,9 +86,10 @@ TEST(WindowActivation, AMinimisedTargetIsRestored) {
     WindowFocus focus{desktop};
     TestWindow player(L"Mediaplayer Classic", true);
     ShowWindow(player.Handle(), SW_MINIMIZE);
-    PumpMessages(50);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(player.Handle()) != FALSE; }, 5000));
     EXPECT_TRUE(focus.ActivateWindowByTitle("Mediaplayer Classic", true));
-    PumpMessages(100);
+    WaitFor([&] { return !IsIconic(player.Handle()) && GetForegroundWindow() == player.Handle(); },
+            5000);
     EXPECT_FALSE(IsIconic(player.Handle()));
     EXPECT_EQ(GetForegroundWindow(), player.Handle());
 }

@@ -18,8 +18,9 @@ namespace pultara::win32 {
 namespace {
 
 using testing::MakeForeground;
-using testing::PumpMessages;
 using testing::TestWindow;
+using testing::WaitFor;
+using testing::WaitForInputHandled;
 
 class ModeCommandsTest : public ::testing::Test {
 protected:
@@ -34,14 +35,9 @@ protected:
     }
     void TearDown() override { DeleteFileW(Widen(marker).c_str()); }
 
+    // Starting a program under Wine can take long on a busy machine.
     bool MarkerAppears() {
-        for (int i = 0; i < 100; ++i) {
-            if (platform.processes.FileExists(marker)) {
-                return true;
-            }
-            PumpMessages(50);
-        }
-        return false;
+        return WaitFor([this] { return platform.processes.FileExists(marker); }, 30000);
     }
 
     Win32Platform platform;
@@ -65,7 +61,7 @@ TEST_F(ModeCommandsTest, KeysGoToTheModesWindowAndTheFocusComesBack) {
     ASSERT_TRUE(MakeForeground(editor.Handle()));
 
     commands.ExecuteButtonCommand(3);
-    PumpMessages(150);
+    EXPECT_TRUE(WaitForInputHandled());
 
     EXPECT_EQ(player.EditText(), L"play\r\n");
     EXPECT_EQ(editor.EditText(), L"");
@@ -78,13 +74,14 @@ TEST_F(ModeCommandsTest, ArrowKeysOfAnAxisReachTheModesWindow) {
     TestWindow player(L"Mediaplayer", true);
     ASSERT_TRUE(MakeForeground(player.Handle()));
     keys.SendKeys("ab");
+    ASSERT_TRUE(WaitForInputHandled());
     ASSERT_TRUE(MakeForeground(editor.Handle()));
 
     commands.SendAxisKeys("{left}");
     commands.ExecuteButtonCommand(1);  // empty: the window is still brought forward
     profile.SetButtonCommand(1, 2, "x");
     commands.ExecuteButtonCommand(2);
-    PumpMessages(150);
+    EXPECT_TRUE(WaitForInputHandled());
 
     EXPECT_EQ(player.EditText(), L"axb");
     EXPECT_EQ(GetForegroundWindow(), editor.Handle());

@@ -10,77 +10,31 @@
 #include <cstdio>
 #include <string>
 
+#include "program_under_test.h"
+
 namespace {
 
+using namespace pultara::win32::testing;
+
 std::wstring exePath;
-const wchar_t kSettingsKey[] = L"Software\\Orvendt\\tevorin";
-constexpr DWORD kWindowWaitMs = 15000;
 
-// A Unix path as Wine sees it (drive Z: is the root).
-std::wstring WindowsPath(const std::string& path) {
-    std::wstring wide(path.begin(), path.end());
-    if (!wide.empty() && wide[0] == L'/') {
-        for (wchar_t& c : wide) {
-            if (c == L'/')
-                c = L'\\';
-        }
-        wide = L"Z:" + wide;
-    }
-    return wide;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (!condition()) {
-        if (GetTickCount64() > end) {
-            return false;
-        }
-        Sleep(50);
-    }
-    return true;
-}
-
-HWND MainWindow() {
-    return FindWindowW(L"PultaraForm", L"Pultara");
-}
-HWND ApplicationWindow() {
-    return FindWindowW(L"PultaraApplication", nullptr);
-}
-
-void PutDword(const wchar_t* name, DWORD value) {
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                    nullptr);
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
-    RegCloseKey(key);
-}
-
-bool GetDword(const wchar_t* name, DWORD& value) {
-    DWORD size = sizeof(value);
-    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value,
-                        &size) == ERROR_SUCCESS;
-}
-
-DWORD ValueCount() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return 0;
-    }
-    DWORD count = 0;
-    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr,
-                     nullptr, nullptr, nullptr);
-    RegCloseKey(key);
-    return count;
-}
-
+// Paints the whole window before asking for the screenshot: a redraw with
+// RDW_UPDATENOW returns once the program has handled the paint messages.
 void SignalShownAndWaitForScreenshot(HWND window) {
-    // Let the window paint itself completely first.
-    Sleep(1000);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Sleep(1000);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     CloseHandle(CreateFileW(L"shown.flag", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    WaitFor([] { return GetFileAttributesW(L"shot.flag") != INVALID_FILE_ATTRIBUTES; }, 20000);
+    WaitFor([] { return FileExists(L"shot.flag"); }, 20000);
+}
+
+// The three values that are positions outside their lists, written back as -1.
+bool OutOfRangePositionsRewritten() {
+    DWORD x = 0;
+    DWORD m2b = 0;
+    DWORD right = 0;
+    return GetSettingsDword(L"x", x) && x == 0xFFFFFFFFu && GetSettingsDword(L"M2b", m2b) &&
+           m2b == 0xFFFFFFFFu && GetSettingsDword(L"_mausbuttonRight", right) &&
+           right == 0xFFFFFFFFu;
 }
 
 class PultaraExe : public ::testing::Test {
@@ -88,74 +42,62 @@ protected:
     void SetUp() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Orvendt");
         // List positions that are not in their lists: written back as -1.
-        PutDword(L"x", 99);
-        PutDword(L"M2b", 13);
-        PutDword(L"_mausbuttonRight", static_cast<DWORD>(-5));
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring line = L"\"" + exePath + L"\"";
-        ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process_))
+        PutDword(HKEY_CURRENT_USER, kSettingsKey, L"x", 99);
+        PutDword(HKEY_CURRENT_USER, kSettingsKey, L"M2b", 13);
+        PutDword(HKEY_CURRENT_USER, kSettingsKey, L"_mausbuttonRight", static_cast<DWORD>(-5));
+        ASSERT_TRUE(program_.Start(exePath))
             << "cannot start " << std::string(exePath.begin(), exePath.end());
         started_ = GetTickCount64();
     }
-    void TearDown() override {
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process_.hProcess, 1);
-            }
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
-    }
 
-    PROCESS_INFORMATION process_{};
+    RunningProgram program_;
     ULONGLONG started_ = 0;
 };
 
 TEST_F(PultaraExe, StartsIntoTheTraySavesComesBackAndEndsOnClose) {
     // The main window appears, and hides after the first tick.
     HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = MainWindow()) != nullptr && IsWindowVisible(main); },
-                        kWindowWaitMs));
+    ASSERT_TRUE(WaitFor([&] { return (main = MainWindow()) != nullptr && IsWindowVisible(main); }));
     const ULONGLONG shown = GetTickCount64();
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, kWindowWaitMs));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
 
-    // All 86 values are stored within six seconds of the program's start
-    // (the periodic save runs every five).
-    EXPECT_TRUE(WaitFor([] { return ValueCount() == 86; }, 6000 - (GetTickCount64() - shown)));
+    // All 86 values are stored while the program runs, before anything asks
+    // it to save (the periodic save; its five-second interval is the save
+    // timer's, checked where no real clock is involved).
+    EXPECT_TRUE(WaitFor([] { return SettingsValueCount() == 86 && OutOfRangePositionsRewritten(); },
+                        30000));
+    EXPECT_TRUE(WaitForSingleObject(program_.Process(), 0) == WAIT_TIMEOUT) << "the program ended";
     std::printf("window shown %llu ms after the process was created, values stored %llu ms later\n",
                 shown - started_, GetTickCount64() - shown);
+    EXPECT_EQ(SettingsValueCount(), 86u);
     DWORD value = 0;
-    ASSERT_TRUE(GetDword(L"x", value));
+    ASSERT_TRUE(GetSettingsDword(L"x", value));
     EXPECT_EQ(value, 0xFFFFFFFFu);
-    ASSERT_TRUE(GetDword(L"M2b", value));
+    ASSERT_TRUE(GetSettingsDword(L"M2b", value));
     EXPECT_EQ(value, 0xFFFFFFFFu);
-    ASSERT_TRUE(GetDword(L"_mausbuttonRight", value));
+    ASSERT_TRUE(GetSettingsDword(L"_mausbuttonRight", value));
     EXPECT_EQ(value, 0xFFFFFFFFu);
-    ASSERT_TRUE(GetDword(L"_updatespeed", value));
+    ASSERT_TRUE(GetSettingsDword(L"_updatespeed", value));
     EXPECT_EQ(value, 10u);
-    ASSERT_TRUE(GetDword(L"CheckBoxGoBack", value));
+    ASSERT_TRUE(GetSettingsDword(L"CheckBoxGoBack", value));
     EXPECT_EQ(value, 1u);
 
     // A left-button-up on the tray icon shows the window again.
-    HWND application = ApplicationWindow();
-    ASSERT_NE(application, nullptr);
-    PostMessageW(application, WM_USER + 1, 0, WM_LBUTTONUP);
+    ASSERT_NE(ApplicationWindow(), nullptr);
+    PostTrayMessage(WM_LBUTTONUP);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5000));
-    // A right click does nothing.
-    PostMessageW(application, WM_USER + 1, 0, WM_RBUTTONUP);
-    Sleep(300);
-    EXPECT_TRUE(IsWindowVisible(main));
     SignalShownAndWaitForScreenshot(main);
 
+    // A right click does nothing. The program handles its posted messages
+    // in order, so once the "Hilfe" click posted after it has opened the
+    // help window, the right click has had its effect.
+    PostTrayMessage(WM_RBUTTONUP);
     // "Hilfe" opens the help window, maximised, with its rich-text view; its
     // close box hides it again.
     PostMessageW(FindWindowExW(main, nullptr, L"Button", L"Hilfe"), BM_CLICK, 0, 0);
     HWND help = nullptr;
-    ASSERT_TRUE(WaitFor(
-        [&] { return (help = FindWindowW(L"PultaraForm", L"Hilfe")) && IsWindowVisible(help); },
-        5000));
+    ASSERT_TRUE(WaitFor([&] { return (help = ShownForm(L"Hilfe")) != nullptr; }, 5000));
+    EXPECT_TRUE(IsWindowVisible(main)) << "the right click hid the main window";
     EXPECT_TRUE(IsZoomed(help));
     EXPECT_NE(FindWindowExW(help, nullptr, L"RICHEDIT50W", nullptr), nullptr);
     PostMessageW(help, WM_CLOSE, 0, 0);
@@ -164,11 +106,20 @@ TEST_F(PultaraExe, StartsIntoTheTraySavesComesBackAndEndsOnClose) {
     // Closing saves (the emptied key is whole again) and ends the program.
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
     PostMessageW(main, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process_.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process_.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(ValueCount(), 86u);
+    ASSERT_TRUE(program_.WaitForExit(10000));
+    EXPECT_EQ(program_.ExitCode(), 0u);
+    EXPECT_EQ(SettingsValueCount(), 86u);
+}
+
+// A close request that reaches only the hidden application window (as it
+// does when the program is asked to close while it is still starting) ends
+// the program too.
+TEST_F(PultaraExe, ACloseRequestToTheHiddenWindowEndsTheProgram) {
+    HWND application = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (application = ApplicationWindow()) != nullptr; }));
+    PostMessageW(application, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program_.WaitForExit(10000));
+    EXPECT_EQ(program_.ExitCode(), 0u);
 }
 
 }  // namespace

@@ -40,12 +40,14 @@ protected:
 
 TEST_F(RegistryStoreTest, TextsComeBackAsUtf8WithTheirTerminatingZero) {
     const std::string text = "Grüße an Jörg – 10 €";
+    const std::string longText(3000, 'x');  // longer than the first read takes
     {
         auto key = store.CreateForWrite("\\" + Root());
         ASSERT_TRUE(key);
         EXPECT_TRUE(key->Write("Titel", StoredValue{kValueString, Bytes(text)}));
         EXPECT_TRUE(key->Write("Leer", StoredValue{kValueString, Bytes("")}));
         EXPECT_TRUE(key->Write("Pfad", StoredValue{kValueExpandString, Bytes("%TEMP%\\x")}));
+        EXPECT_TRUE(key->Write("Lang", StoredValue{kValueString, Bytes(longText)}));
     }
     auto key = store.OpenForRead("\\" + Root());
     ASSERT_TRUE(key);
@@ -57,6 +59,9 @@ TEST_F(RegistryStoreTest, TextsComeBackAsUtf8WithTheirTerminatingZero) {
     auto pfad = key->Read("Pfad");
     EXPECT_EQ(pfad->type, kValueExpandString);
     EXPECT_EQ(pfad->data, Bytes("%TEMP%\\x"));  // never expanded
+    auto lang = key->Read("Lang");
+    ASSERT_TRUE(lang);
+    EXPECT_EQ(lang->data, Bytes(longText));
 }
 
 TEST_F(RegistryStoreTest, TextsAreStoredAsTheRegistrysOwnStrings) {

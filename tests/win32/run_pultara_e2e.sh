@@ -1,27 +1,40 @@
 #!/usr/bin/env bash
-# Runs the end-to-end test of pultara.exe in the Wine session and takes a
-# screenshot of the virtual display while the main window is shown.
+# Runs an end-to-end test of pultara.exe in the Wine session and takes
+# screenshots of the virtual display when the test asks for them:
+#   - "shown.flag": the main window is shown; answered with
+#     pultara-main-window.png and "shot.flag";
+#   - "NAME.request": answered with NAME.png and "NAME.done".
 #   run_pultara_e2e.sh SESSION_SCRIPT STATE DRIVER EXE OUTPUT_DIR
 set -euo pipefail
 session=$1 state=$2 driver=$3 exe=$4 out=$5
 mkdir -p "$out"
 cd "$out"
-rm -f shown.flag shot.flag
+rm -f shown.flag shot.flag ./*.request ./*.done
+# shellcheck disable=SC1090
+display=$(. "$state"; echo "$DISPLAY")
+
+photograph() {
+  if DISPLAY=$display import -window root "$out/$1.png"; then
+    echo "screenshot: $out/$1.png"
+  else
+    echo "no screenshot $1 (ImageMagick's import failed)" >&2
+  fi
+}
+
 "$session" run "$state" wine "$driver" "$exe" --gtest_brief=1 &
 test_pid=$!
-for _ in $(seq 1 600); do
-  if [ -f shown.flag ]; then
-    # shellcheck disable=SC1090
-    DISPLAY=$(. "$state"; echo "$DISPLAY")
-    if DISPLAY=$DISPLAY import -window root "$out/pultara-main-window.png"; then
-      echo "screenshot: $out/pultara-main-window.png"
-    else
-      echo "no screenshot (ImageMagick's import failed)" >&2
-    fi
+while kill -0 "$test_pid" 2>/dev/null; do
+  if [ -f shown.flag ] && [ ! -f shot.flag ]; then
+    photograph pultara-main-window
     touch shot.flag
-    break
   fi
-  kill -0 "$test_pid" 2>/dev/null || break
+  for request in ./*.request; do
+    [ -f "$request" ] || continue
+    name=$(basename "$request" .request)
+    photograph "$name"
+    rm -f "$request"
+    touch "$name.done"
+  done
   sleep 0.1
 done
 wait "$test_pid"

@@ -28,6 +28,27 @@ const wchar_t* FrameClass() {
     return name;
 }
 
+// Runs `activate`, which brings `window` to the front, and waits until the X
+// server has given it the keyboard focus too. Wine then takes the state of
+// Shift, Ctrl and Alt from the X server, which would let go of a Shift
+// injected before that moment. A Shift held from before the activation is
+// let go by Wine at that moment (no message tells of it, the key state
+// does): that shows the focus has arrived.
+template <typename Activate>
+bool ActivateWithKeyboardFocus(HWND window, Activate activate) {
+    const auto shiftHeld = [] { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0; };
+    keybd_event(VK_SHIFT, 0, 0, 0);
+    // The press is taken in while the old window still has the focus.
+    HandlePendingMessages();
+    activate();
+    const bool arrived = WaitFor([&] { return !shiftHeld(); }, 5000);
+    if (!arrived) {
+        keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+        HandlePendingMessages();
+    }
+    return arrived && WaitFor([window] { return InFrontWithFocus(window); }, 5000);
+}
+
 }  // namespace
 
 TestWindow::TestWindow(const std::wstring& title, bool withEdit, bool visible) {
@@ -38,10 +59,13 @@ TestWindow::TestWindow(const std::wstring& title, bool withEdit, bool visible) {
                                 150, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     if (visible) {
-        ShowWindow(window_, SW_SHOW);
-        UpdateWindow(window_);
+        // Shown, the window comes to the front; tests start from there.
+        ActivateWithKeyboardFocus(window_, [this] {
+            ShowWindow(window_, SW_SHOW);
+            UpdateWindow(window_);
+        });
     }
-    PumpMessages(50);
+    HandlePendingMessages();
 }
 
 TestWindow::~TestWindow() {
@@ -53,7 +77,7 @@ void TestWindow::Destroy() {
         DestroyWindow(window_);
         window_ = nullptr;
         edit_ = nullptr;
-        PumpMessages(20);
+        HandlePendingMessages();
     }
 }
 
@@ -65,23 +89,30 @@ std::wstring TestWindow::EditText() const {
     return text;
 }
 
-void PumpMessages(int milliseconds) {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    } while (GetTickCount64() < end);
+bool InFrontWithFocus(HWND window) {
+    const HWND focus = GetFocus();
+    return GetForegroundWindow() == window && (focus == window || IsChild(window, focus));
+}
+
+bool WaitForInputHandled() {
+    constexpr BYTE kMarkerKey = VK_F24;
+    keybd_event(kMarkerKey, 0, 0, 0);
+    keybd_event(kMarkerKey, 0, KEYEVENTF_KEYUP, 0);
+    return WaitForMessage(
+        [](const MSG& message) {
+            return message.message == WM_KEYUP && message.wParam == kMarkerKey;
+        },
+        5000);
 }
 
 bool MakeForeground(HWND window) {
-    SetForegroundWindow(window);
-    SetFocus(window);
-    PumpMessages(100);
-    return GetForegroundWindow() == window;
+    if (InFrontWithFocus(window)) {
+        return true;
+    }
+    return ActivateWithKeyboardFocus(window, [window] {
+        SetForegroundWindow(window);
+        SetFocus(window);
+    });
 }
 
 }  // namespace pultara::win32::testing

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "waiting.h"
+
 namespace pultara::win32::testing {
 
 // A top-level window of this test process, optionally with an EDIT control
@@ -25,10 +27,18 @@ private:
     HWND edit_ = nullptr;
 };
 
-// Handles this thread's pending messages for about `milliseconds`.
-void PumpMessages(int milliseconds);
+// Whether `window` is in front and it or one of its children has the
+// keyboard focus.
+bool InFrontWithFocus(HWND window);
 
-// Brings `window` to the front the way a user's click would.
+// Injects a key that types nothing and handles this thread's messages until
+// its release arrives: input injected before it has then been handled,
+// since a thread's keyboard input arrives in the order it was sent.
+bool WaitForInputHandled();
+
+// Brings `window` to the front the way a user's click would; true once it
+// is in front with the focus and the X server has given it the keyboard
+// focus too (so an injected Shift is no longer let go by Wine).
 bool MakeForeground(HWND window);
 
 }  // namespace pultara::win32::testing

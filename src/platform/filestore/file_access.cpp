@@ -20,17 +20,75 @@ namespace pultara::filestore {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+
 FileContents ReadWholeFile(const fs::path& file) {
     std::error_code error;
-    if (!fs::exists(file, error)) {
-        return {error ? ReadStatus::Failed : ReadStatus::Missing, {}};
+    const fs::file_status status = fs::status(file, error);
+    if (status.type() == fs::file_type::not_found) {
+        return {ReadStatus::Missing, {}};
     }
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
+    if (error || status.type() != fs::file_type::regular) {
+        return {ReadStatus::Failed, {}};  // a folder or a device is no settings file
+    }
+    try {
+        std::ifstream in(file, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!in.is_open() || (!in.good() && !in.eof())) {
+            return {ReadStatus::Failed, {}};
+        }
+        return {ReadStatus::Read, std::move(bytes)};
+    } catch (const std::exception&) {
         return {ReadStatus::Failed, {}};
     }
-    return {in.is_open() ? ReadStatus::Read : ReadStatus::Failed, std::move(bytes)};
+}
+
+#else
+
+// Opened without blocking and read only when it is a regular file: a folder
+// fails, and a FIFO of that name would otherwise block until a writer comes.
+FileContents ReadWholeFile(const fs::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        return {missing ? ReadStatus::Missing : ReadStatus::Failed, {}};
+    }
+    FileContents contents{ReadStatus::Failed, {}};
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                contents.status = n == 0 ? ReadStatus::Read : ReadStatus::Failed;
+                break;
+            }
+            contents.bytes.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    if (contents.status == ReadStatus::Failed) {
+        contents.bytes.clear();
+    }
+    return contents;
+}
+
+#endif
+
+fs::path FileBehindLinks(const fs::path& file) {
+    fs::path target = file;
+    std::error_code error;
+    for (int hops = 0; hops < 40 && fs::is_symlink(target, error); ++hops) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            break;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
 }
 
 namespace {
@@ -142,10 +200,12 @@ std::string HomeFolder() {
 }  // namespace
 
 bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes) {
-    return MakeFolder(file.parent_path()) && WriteAndRename(file, bytes);
+    const fs::path target = FileBehindLinks(file);
+    return MakeFolder(target.parent_path()) && WriteAndRename(target, bytes);
 }
 
-void RemoveLeftoverTemporaryFiles(const fs::path& file, std::chrono::seconds age) {
+void RemoveLeftoverTemporaryFiles(const fs::path& link, std::chrono::seconds age) {
+    const fs::path file = FileBehindLinks(link);
     const std::string prefix = file.filename().string() + ".tmp-";
     const auto cutoff = fs::file_time_type::clock::now() - age;
     std::error_code error;

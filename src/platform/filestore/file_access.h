@@ -14,13 +14,20 @@ struct FileContents {
     std::string bytes;
 };
 
+// Reads `file` without ever blocking: anything but a regular file (a
+// folder, a FIFO, a device) is Failed; a file that is not there is Missing.
 FileContents ReadWholeFile(const std::filesystem::path& file);
+
+// `file`, or when it is a symbolic link, the file the link leads to (through
+// further links), so that a save updates the target and keeps the link.
+std::filesystem::path FileBehindLinks(const std::filesystem::path& file);
 
 // Replaces `file` with `bytes` so that a crash at any moment leaves either
 // the old or the new file: the bytes go to a temporary file in the same
 // folder (owner-only permissions), are flushed to the disk and renamed over
-// `file`. Missing folders are created. Returns false when that failed; the
-// old file is then untouched.
+// `file`. A symbolic link is written through: its target is replaced that
+// way and the link stays. Missing folders are created. Returns false when
+// that failed; the old file is then untouched.
 bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 // Removes the temporary files beside `file` ("settings.reg.tmp-...") that a

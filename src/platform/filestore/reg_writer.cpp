@@ -79,7 +79,10 @@ std::string Data(const StoredValue& value, std::string prefix) {
 std::string WriteRegFile(const RegDocument& document) {
     std::string out = "Windows Registry Editor Version 5.00\n";
     for (const RegKey& key : document.Keys()) {
-        out += "\n[" + key.path + "]\n";
+        // "[-" starts a key removal; a leading backslash, which reading
+        // drops, keeps a key whose name begins with '-' a key.
+        out += key.path.starts_with('-') ? "\n[\\" : "\n[";
+        out += key.path + "]\n";
         for (const RegValue& v : key.values) {
             std::string name = v.name.empty() ? "@=" : Quote(v.name) + "=";
             out += Data(v.value, std::move(name)) + "\n";
