@@ -9,11 +9,12 @@
 # The sections in bench/sections/ run the whole programs on private virtual
 # displays (tests/e2e-linux/virtual-desktop.sh) and skip what is not built.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 root=$(pwd)
 out="$root/docs/performance.md"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# shellcheck disable=SC2034  # read by the sections
 quick=${QUICK:-0}
 
 bash scripts/install-deps.sh >/dev/null
@@ -80,7 +81,7 @@ section_sizes() {
     report "| file | bytes |"
     report "|---|---|"
     for f in "$build"/apps/*/pultara* "$root"/build/windows/apps/*/pultara*.exe; do
-        [ -f "$f" ] && [ -x "$f" ] && report "| ${f#$root/} | $(stat -c %s "$f") |"
+        [ -f "$f" ] && [ -x "$f" ] && report "| ${f#"$root"/} | $(stat -c %s "$f") |"
     done
     report ""
 }
@@ -101,6 +102,7 @@ section_core_cost
 section_instructions
 section_sizes
 for extra in "$root"/bench/sections/*.sh; do
+    # shellcheck source=/dev/null  # each section is checked on its own
     [ -f "$extra" ] && source "$extra"
 done
 echo "wrote $out"

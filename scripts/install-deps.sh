@@ -8,16 +8,23 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
   # build and unit tests
   cmake ninja-build g++ clang clang-format
+  # static checks (scripts/lint.sh)
+  clang-tidy shellcheck
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # the Windows program: cross compiler, and Wine to run it here
   g++-mingw-w64-x86-64 wine wine64 xvfb
   # the Linux program: SDL2 joystick, X11/XTest/XKB, ALSA, Qt 6 Widgets
   libsdl2-dev libx11-dev libxtst-dev libxkbcommon-dev libasound2-dev qt6-base-dev
   xdg-utils
+  # Qt's own German texts for the standard dialogs and buttons
+  qt6-translations-l10n
   # its end-to-end tests: window manager, tray host, X tools, sound server
   # with the ALSA plugin, screenshots
   openbox tint2 x11-utils x11-xkb-utils xdotool pulseaudio pulseaudio-utils
   libasound2-plugins imagemagick
+  # the release files (scripts/package.sh) and their checks; the Qt X11
+  # platform plugin the .deb asks for
+  dpkg-dev file lintian desktop-file-utils nsis zip unzip qt6-qpa-plugins
 )
 
 missing=()

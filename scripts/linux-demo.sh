@@ -53,7 +53,7 @@ pos=$(xwininfo -root -tree | awk '/"Pultara": \("pultara" "Pultara"\)  [1-4][0-9
   if (!done) { split($NF, p, "+"); split($(NF-1), s, "[x+]"); done = 1
                print p[2] + int(s[1] / 2), p[3] + int(s[2] / 2) } }')
 if [ -n "$pos" ]; then
-  xdotool mousemove ${pos% *} ${pos#* } || true
+  xdotool mousemove "${pos% *}" "${pos#* }" || true
   xdotool click 1
   sleep 1
   window=$(xdotool search --onlyvisible --name '^Pultara$' | sed -n 1p)

@@ -12,6 +12,9 @@ step "formatting (clang-format, the project's .clang-format)"
 find src apps tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
   xargs -0 clang-format --dry-run --Werror
 
+step "static checks (clang-tidy, shellcheck)"
+bash scripts/lint.sh
+
 step "sanitize build (AddressSanitizer + UBSan)"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
@@ -36,4 +39,8 @@ step "native build, all tests"
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j "$jobs"
 # includes the end-to-end tests on a virtual display (label e2e-linux)
-ctest --preset linux -j "$jobs"
+ctest --preset linux -j "$jobs" -LE package
+
+step "release files into dist/, each installed and started (label package)"
+bash scripts/package.sh
+ctest --preset linux -L package

@@ -15,7 +15,7 @@ constexpr int kUsageError = 2;
 void PrintUsage(std::ostream& out) {
     out << "usage: pultara-keys COMMAND\n"
            "       pultara-keys -            read commands from standard input, one per line\n"
-           "       pultara-keys -- COMMAND   a command that is \"-\" or \"-h\" itself\n";
+           "       pultara-keys -- COMMAND   a command that starts with \"-\"\n";
 }
 
 // One command per line; a blank line between the transcripts.
@@ -53,6 +53,12 @@ int main(int argc, char** argv) {
     if (args[0] == "-h" || args[0] == "--help") {
         PrintUsage(std::cout);
         return 0;
+    }
+    // An option the tool does not know is a mistake, not a command to type.
+    if (args[0].size() > 1 && args[0][0] == '-') {
+        std::cerr << "pultara-keys: unknown option " << args[0] << '\n';
+        PrintUsage(std::cerr);
+        return kUsageError;
     }
     return pultara::keys::WriteTranscript(args[0], std::cout) ? 0 : kCommandFailed;
 }

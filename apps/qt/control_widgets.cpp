@@ -13,9 +13,11 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <limits>
 
 #include "help_view.h"
 #include "qt_text.h"
+#include "ui/form.h"
 
 namespace pultara::qt {
 
@@ -92,8 +94,12 @@ void SetItems(QComboBox* box, const Control& control) {
     }
 }
 
+// Texts have no length limit (a QLineEdit cuts them at 32767 by default).
+constexpr int kUnlimitedText = std::numeric_limits<int>::max();
+
 QWidget* CreateEdit(Control& control) {
     auto* edit = new QLineEdit;
+    edit->setMaxLength(kUnlimitedText);
     QObject::connect(edit, &QLineEdit::textEdited,
                      [&control](const QString& text) { control.SetText(FromQt(text)); });
     return edit;
@@ -109,6 +115,7 @@ QWidget* CreateComboBox(Control& control, bool editable) {
     QObject::connect(box, &QComboBox::activated,
                      [&control](int index) { control.SetItemIndex(index); });
     if (editable) {
+        box->lineEdit()->setMaxLength(kUnlimitedText);
         QObject::connect(box->lineEdit(), &QLineEdit::textEdited,
                          [&control](const QString& text) { control.SetText(FromQt(text)); });
     }
@@ -163,7 +170,7 @@ QWidget* CreateContainer(const Control& control) {
     return frame;
 }
 
-QWidget* CreateFace(Control& control, const ControlWidgets::RichTextTest&) {
+QWidget* CreateFace(Control& control) {
     switch (control.Kind()) {
         case ControlKind::Label: return CreateLabel(control);
         case ControlKind::Edit: return CreateEdit(control);
@@ -214,7 +221,7 @@ void SyncCaption(Control& control, QWidget* widget) {
     }
 }
 
-void SyncText(Control& control, QWidget* widget, const ControlWidgets::RichTextTest& isRichText) {
+void SyncText(Control& control, QWidget* widget) {
     const QString text = ToQt(control.Text());
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != text) {
@@ -226,7 +233,7 @@ void SyncText(Control& control, QWidget* widget, const ControlWidgets::RichTextT
             box->setEditText(text);
         }
     } else if (auto* view = qobject_cast<QTextBrowser*>(widget)) {
-        ShowHelpText(*view, control.Text(), isRichText && isRichText(control));
+        ShowHelpText(*view, control.Text(), control.Owner().ShowsRichText(control));
     }
 }
 
@@ -247,8 +254,11 @@ void SyncSelection(Control& control, QWidget* widget) {
 
 }  // namespace
 
-QWidget* ControlWidgets::Create(Control& control, const RichTextTest& isRichText) {
-    QWidget* widget = CreateFace(control, isRichText);
+QWidget* ControlWidgets::Create(Control& control) {
+    if (!control.HasFace()) {
+        return nullptr;
+    }
+    QWidget* widget = CreateFace(control);
     if (widget == nullptr) {
         return nullptr;
     }
@@ -263,11 +273,10 @@ QWidget* ControlWidgets::Create(Control& control, const RichTextTest& isRichText
     return widget;
 }
 
-void ControlWidgets::Sync(Control& control, QWidget* widget, Property property,
-                          const RichTextTest& isRichText) {
+void ControlWidgets::Sync(Control& control, QWidget* widget, Property property) {
     switch (property) {
         case Property::Caption: SyncCaption(control, widget); break;
-        case Property::Text: SyncText(control, widget, isRichText); break;
+        case Property::Text: SyncText(control, widget); break;
         case Property::Checked:
             if (auto* box = qobject_cast<QCheckBox*>(widget)) {
                 const QSignalBlocker block(box);
@@ -297,14 +306,9 @@ void ControlWidgets::Sync(Control& control, QWidget* widget, Property property,
     }
 }
 
-void ControlWidgets::SyncAll(Control& control, QWidget* widget, const RichTextTest& isRichText) {
-    for (Property property :
-         {Property::Items, Property::ItemIndex, Property::Caption, Property::Text,
-          Property::Checked, Property::Enabled, Property::Colour, Property::Position}) {
-        Sync(control, widget, property, isRichText);
-    }
-    if (!control.Visible() && control.Kind() != ControlKind::TabPage) {
-        widget->setVisible(false);
+void ControlWidgets::SyncAll(Control& control, QWidget* widget) {
+    for (Property property : kRenderedProperties) {
+        Sync(control, widget, property);
     }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 #include <QWidget>
-#include <functional>
 
 #include "ui/control.h"
 
@@ -11,17 +10,12 @@ namespace pultara::qt {
 // from the control's state when the model reports a change.
 class ControlWidgets {
 public:
-    // Tells whether a rich-text control's text is RTF (the help view).
-    using RichTextTest = std::function<bool(const Control&)>;
-
-    // A widget for `control`, or null for controls without a face (timers,
-    // the open dialog).
-    static QWidget* Create(Control& control, const RichTextTest& isRichText);
+    // A widget for `control`, or null for controls without a face.
+    static QWidget* Create(Control& control);
     // Redraws `property` of `control` on its widget.
-    static void Sync(Control& control, QWidget* widget, Property property,
-                     const RichTextTest& isRichText);
-    // Redraws everything.
-    static void SyncAll(Control& control, QWidget* widget, const RichTextTest& isRichText);
+    static void Sync(Control& control, QWidget* widget, Property property);
+    // Redraws every property the model renders at creation.
+    static void SyncAll(Control& control, QWidget* widget);
 };
 
 }  // namespace pultara::qt

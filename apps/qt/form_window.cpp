@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "qt_text.h"
@@ -34,8 +35,7 @@ GroupCell CellOfGroup(int group) {
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, ControlWidgets::RichTextTest isRichText)
-    : form_(form), isRichText_(std::move(isRichText)) {
+FormWindow::FormWindow(Form& form) : form_(form) {
     setWindowTitle(ToQt(form.Caption()));
     setWindowIcon(ApplicationIcon());
     setObjectName(ToQt(form.Name()));
@@ -54,13 +54,8 @@ FormWindow::~FormWindow() {
 void FormWindow::Build() {
     for (const std::unique_ptr<Control>& owned : form_.Controls()) {
         Control& control = *owned;
-        QWidget* widget = ControlWidgets::Create(control, isRichText_);
+        QWidget* widget = ControlWidgets::Create(control);
         if (widget == nullptr) {
-            continue;
-        }
-        if (control.Kind() == ControlKind::Label && control.Caption().empty() &&
-            control.Where().group == 8) {
-            delete widget;  // margin labels only keep distances on Windows
             continue;
         }
         widgets_[&control] = widget;
@@ -69,7 +64,7 @@ void FormWindow::Build() {
             containers_[control.Name()] = container;
         }
         Place(control, widget);
-        ControlWidgets::SyncAll(control, widget, isRichText_);
+        ControlWidgets::SyncAll(control, widget);
     }
     ChainTabOrder();
 }
@@ -85,7 +80,10 @@ void FormWindow::Place(Control& control, QWidget* widget) {
         }
     }
     QGridLayout* layout = LayoutFor(control);
-    layout->addWidget(widget, where.row, where.column);
+    // Push buttons keep their own width, as in a Windows form.
+    const Qt::Alignment alignment =
+        control.Kind() == ControlKind::Button ? Qt::AlignCenter : Qt::Alignment();
+    layout->addWidget(widget, where.row, where.column, alignment);
 }
 
 QGridLayout* FormWindow::LayoutFor(const Control& control) {
@@ -145,7 +143,7 @@ void FormWindow::WaitWhileVisible() {
 void FormWindow::ControlChanged(const Control& control, Property property) {
     const auto found = widgets_.find(&control);
     if (found != widgets_.end()) {
-        ControlWidgets::Sync(const_cast<Control&>(control), found->second, property, isRichText_);
+        ControlWidgets::Sync(const_cast<Control&>(control), found->second, property);
     }
 }
 
@@ -155,13 +153,56 @@ void FormWindow::FormChanged(const Form&, Property property) {
         return;
     }
     ShowAsModelSays();
+    if (property == Property::Visible && form_.Visible()) {
+        FocusFirstControl();
+    }
     if (property == Property::Visible && !form_.Visible()) {
         emit hiddenByModel();
     }
 }
 
+// A window opens with the keyboard focus where the model says.
+void FormWindow::FocusFirstControl() {
+    const Control* control = form_.FocusControl();
+    if (QWidget* widget = control != nullptr ? WidgetOf(control->Name()) : nullptr) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void FormWindow::UseFixedFrame() {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    root_->setSizeConstraint(QLayout::SetFixedSize);
+    centreOnShow_ = true;
+}
+
+void FormWindow::CentreOver(QWidget* owner) {
+    owner_ = owner;
+    centreOnShow_ = centreEveryTime_ = true;
+}
+
+void FormWindow::PlaceCentred() {
+    if (!centreOnShow_) {
+        return;
+    }
+    centreOnShow_ = centreEveryTime_;
+    // The size the window will have: styled and laid out, not yet shown.
+    ensurePolished();
+    root_->activate();
+    adjustSize();
+    const QRect area = owner_ != nullptr && owner_->isVisible() && !owner_->isMinimized()
+                           ? owner_->frameGeometry()
+                           : screen()->availableGeometry();
+    // Placing the inside of the window (not its frame, whose size the window
+    // manager has not told yet) keeps the place the same on every later show.
+    setGeometry(QRect(area.center() - QPoint(width() / 2, height() / 2), size()));
+}
+
 void FormWindow::ShowAsModelSays() {
     applyingModel_ = true;
+    if (form_.Visible() && !isVisible()) {
+        PlaceCentred();
+    }
     if (!form_.Visible()) {
         hide();
     } else if (form_.Minimised()) {
@@ -212,12 +253,8 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 QPushButton* FormWindow::DefaultButton() const {
-    for (const auto& [control, widget] : widgets_) {
-        if (control->Kind() == ControlKind::Button && control->look.defaultButton) {
-            return qobject_cast<QPushButton*>(widget);
-        }
-    }
-    return nullptr;
+    const Control* button = form_.DefaultButton();
+    return button != nullptr ? qobject_cast<QPushButton*>(WidgetOf(button->Name())) : nullptr;
 }
 
 }  // namespace pultara::qt

@@ -20,13 +20,18 @@ namespace pultara::qt {
 class FormWindow : public QWidget, private FormObserver {
     Q_OBJECT
 public:
-    FormWindow(Form& form, ControlWidgets::RichTextTest isRichText = {});
+    explicit FormWindow(Form& form);
     ~FormWindow() override;
 
     Form& form() { return form_; }
     QWidget* WidgetOf(const std::string& controlName) const;
     // Runs a nested event loop while the form stays visible (modal windows).
     void WaitWhileVisible();
+    // Only a close box in the title bar, fixed to the size of the contents,
+    // centred on the screen when first shown.
+    void UseFixedFrame();
+    // Centred over `owner` (or the screen while it is hidden) at every showing.
+    void CentreOver(QWidget* owner);
 
     // What the close box does; without one it hides the form.
     std::function<void()> onCloseBox;
@@ -46,18 +51,22 @@ private:
     void Place(Control& control, QWidget* widget);
     void ChainTabOrder();
     void ShowAsModelSays();
+    void PlaceCentred();
     QPushButton* DefaultButton() const;
+    void FocusFirstControl();
 
     void ControlChanged(const Control& control, Property property) override;
     void FormChanged(const Form& form, Property property) override;
 
     Form& form_;
-    ControlWidgets::RichTextTest isRichText_;
     QGridLayout* root_ = nullptr;
     std::map<const Control*, QWidget*> widgets_;
     std::map<std::string, QGridLayout*> containers_;
     std::map<int, QGridLayout*> groups_;
     bool applyingModel_ = false;
+    bool centreOnShow_ = false;
+    bool centreEveryTime_ = false;
+    QWidget* owner_ = nullptr;
 };
 
 }  // namespace pultara::qt

@@ -1,5 +1,6 @@
 #include "help_view.h"
 
+#include <QScrollBar>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -43,11 +44,15 @@ void ShowHelpText(QTextBrowser& view, const std::string& text, bool richText) {
     const std::optional<rtf::Document> content = richText ? rtf::Read(text) : std::nullopt;
     if (!content) {
         view.setPlainText(ToQt(text));
-        return;
+    } else {
+        QTextDocument& document = *view.document();
+        document.clear();
+        Fill(document, *content);
     }
-    QTextDocument& document = *view.document();
-    document.clear();
-    Fill(document, *content);
+    // The view's own cursor moved along with the inserted text; the view
+    // would scroll to it when shown. The help starts at its first line.
+    view.moveCursor(QTextCursor::Start);
+    view.verticalScrollBar()->setValue(0);
 }
 
 }  // namespace pultara::qt

@@ -3,31 +3,35 @@
 // every rule of the program is in the core.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 
-#include "actions/keysend/key_sender.h"
-#include "actions/keysend/window_focus.h"
-#include "actions/mode_commands.h"
-#include "axis/axis_outputs.h"
 #include "demo_joystick.h"
 #include "form_window.h"
+#include "joystick_wake.h"
 #include "platform/filestore/file_access.h"
 #include "platform/filestore/file_value_store.h"
 #include "platform/linux/linux_platform.h"
 #include "program_timers.h"
 #include "qt_ports.h"
 #include "qt_text.h"
-#include "store_jobs.h"
 #include "termination_signals.h"
-#include "ui/program.h"
+#include "ui/application.h"
+#include "version.h"
 
 namespace pultara::qt {
 
 namespace {
+
+constexpr int kDemoStepMs = 10;
 
 constexpr const char* kWaylandNotice =
     "Pultara läuft in einer Wayland-Sitzung. Tastendrücke und Mausklicks erreichen dort nur "
@@ -44,11 +48,12 @@ std::unique_ptr<DemoJoystick> DemoFromOptions(const QCommandLineParser& options)
         std::fprintf(stderr, "pultara: cannot read joystick script %s\n", qUtf8Printable(path));
         std::exit(2);
     }
-    std::optional<ScriptError> error;
-    std::vector<ScriptStep> steps = ReadJoystickScript(file.readAll().toStdString(), error);
-    if (error) {
-        std::fprintf(stderr, "pultara: %s:%d: %s\n", qUtf8Printable(path), error->line,
-                     error->message.c_str());
+    std::vector<ScriptStep> steps;
+    try {
+        steps = ReadJoystickScript(file.readAll().toStdString());
+    } catch (const ScriptError& error) {
+        std::fprintf(stderr, "pultara: %s:%d: %s\n", qUtf8Printable(path), error.Line(),
+                     error.what());
         std::exit(2);
     }
     auto demo = std::make_unique<DemoJoystick>(std::move(steps));
@@ -67,6 +72,35 @@ void TellAboutWaylandOnce(QWidget* parent) {
     box->show();
 }
 
+// The main window keeps a fixed frame; the dialogs are modal and open
+// centred over it. The host shows and hides all four for the model.
+void ArrangeWindows(QtFormHost& host, FormWindow& mainWindow,
+                    std::initializer_list<FormWindow*> dialogs) {
+    mainWindow.UseFixedFrame();
+    host.Add(mainWindow);
+    for (FormWindow* dialog : dialogs) {
+        host.Add(*dialog);
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->CentreOver(&mainWindow);
+    }
+}
+
+// The demo joystick plays its script on its own clock, one step per 10 ms,
+// and wakes a sleeping program when its reading changes.
+void PlayDemo(QTimer& demoClock, DemoJoystick& demo, JoystickWake& wake) {
+    wake.SetDemoAttached(true);
+    demoClock.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&demoClock, &QTimer::timeout, [&demoClock, &demo, &wake] {
+        if (demo.NextTick()) {
+            wake.Poke();
+        }
+        if (demo.Finished()) {
+            demoClock.stop();
+        }
+    });
+    demoClock.start(kDemoStepMs);
+}
+
 int Run(QApplication& app, const QCommandLineParser& options) {
     std::unique_ptr<DemoJoystick> demo = DemoFromOptions(options);
 
@@ -76,50 +110,45 @@ int Run(QApplication& app, const QCommandLineParser& options) {
     const Platform platform{linux.joystick,  linux.keyboard, linux.mouse, linux.desktop,
                             linux.processes, linux.mixer,    store,       dialogs};
 
-    Profile profile;
-    EngineState state;
-    KeySender keys(linux.keyboard, dialogs);
-    WindowFocus focus(linux.desktop);
-    ModeCommands commands(profile, state, focus, keys, linux.mouse, linux.processes);
-    AxisOutputs axes(profile, state, platform);
-    SettingsStore settingsStore(profile, store, dialogs);
-    NamesStore namesStore(profile, store, dialogs);
-    StoreJobs jobs(settingsStore, namesStore);
-
     QtTray tray;
     QtFiles files;
     QtFileDialog fileDialog;
     QtFormHost host;
-    Program program(profile, state, platform, FrontEndPorts{tray, files, fileDialog, host},
-                    ProgramOperations{commands, axes, jobs, jobs});
+    Application application(platform, FrontEndPorts{tray, files, fileDialog, host});
+    Program& program = application.program();
 
     FormWindow mainWindow(program.Main());
-    FormWindow helpWindow(program.Help(), [&program](const Control& control) {
-        return &control == &program.Help().View() &&
-               program.Help().Format() == TextFormat::RichText;
-    });
+    FormWindow helpWindow(program.Help());
     FormWindow infoWindow(program.Info());
     FormWindow renameWindow(program.Rename());
-    for (FormWindow* window : {&mainWindow, &helpWindow, &infoWindow, &renameWindow}) {
-        host.Add(*window);
-        if (window != &mainWindow) {
-            window->setWindowModality(Qt::ApplicationModal);
-        }
-    }
+    ArrangeWindows(host, mainWindow, {&helpWindow, &infoWindow, &renameWindow});
     mainWindow.onCloseBox = [&program] { program.CloseMainWindow(); };
     tray.onEvent = [&program](TrayEvent event) { program.TrayCallback(event); };
     tray.onMessage = [&program](std::uint32_t message) { program.WindowMessage(message); };
+    std::unique_ptr<JoystickWake> wake;
     ProgramTimers timers(
-        program.Main(),
+        program,
         [&] {
-            if (demo) {
-                demo->NextTick();
-            }
             program.Timer1Timer();
+            wake->Follow();
         },
         [&program] { program.Timer2Timer(); });
+    QElapsedTimer clock;
+    clock.start();
+    PollSleep sleep({[&program] { return program.AtRest(); }, [&wake] { return wake->CanWake(); },
+                     [&clock] { return static_cast<std::uint64_t>(clock.elapsed()); }});
+    wake = std::make_unique<JoystickWake>(
+        linux.joystick, [&timers] { timers.Wake(); }, [&sleep] { sleep.DeviceChange(); });
+    timers.UseSleep(sleep);
+    QTimer demoClock;
+    if (demo) {
+        PlayDemo(demoClock, *demo, *wake);
+    }
 
-    const TerminationSignals endOfSession([&program] { program.CloseMainWindow(); });
+    const TerminationSignals endOfSession([&program, &dialogs] {
+        dialogs.SessionEnding();
+        program.CloseMainWindow();
+    });
     program.Start();
     if (linux_x11::IsWaylandSession()) {
         TellAboutWaylandOnce(&mainWindow);
@@ -131,8 +160,14 @@ int Run(QApplication& app, const QCommandLineParser& options) {
 
 }  // namespace
 
+// PNG in every size a tray, a title bar or a task switcher asks for: Qt reads
+// PNG itself, where SVG would need an image plugin that may not be installed.
 QIcon ApplicationIcon() {
-    return QIcon(QStringLiteral(":/pultara.svg"));
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/pultara-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 }  // namespace pultara::qt
@@ -151,9 +186,20 @@ int main(int argc, char** argv) {
     options.addVersionOption();
     options.addOption(QCommandLineOption(
         QStringLiteral("demo-joystick"),
-        QStringLiteral("Attach a virtual joystick that plays SCRIPT (one line per poll tick: "
+        QStringLiteral("Attach a virtual joystick that plays SCRIPT (one line per 10 ms step: "
                        "X Y Z BUTTONS [xCOUNT]), to try the program without hardware."),
         QStringLiteral("SCRIPT")));
     options.process(app);
+    if (!options.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "pultara: unexpected argument %s (see pultara --help)\n",
+                     qUtf8Printable(options.positionalArguments().first()));
+        return 2;
+    }
+    // The program speaks German; so do Qt's own dialogs and buttons.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     return pultara::qt::Run(app, options);
 }

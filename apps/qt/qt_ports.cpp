@@ -1,28 +1,76 @@
 #include "qt_ports.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <cstdio>
 
 #include "form_window.h"
 #include "qt_text.h"
 
 namespace pultara::qt {
 
+namespace {
+
+// Wide enough that the window manager's title bar shows the whole caption
+// (a short text would leave room only for "SendKeys" cut to a dot).
+void WidenForCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    constexpr int kTitleBarButtonsAndMargins = 160;
+    const int width =
+        box.fontMetrics().horizontalAdvance(box.windowTitle()) * 3 / 2 + kTitleBarButtonsAndMargins;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+}  // namespace
+
+// A box of a program working in the background (its windows hidden or not
+// active) does not take the focus from the window the user controls; it can
+// still be clicked, with the mouse or the joystick's pointer.
+void QtDialogs::Show(QMessageBox& box) {
+    WidenForCaption(box);
+    if (QApplication::activeWindow() != nullptr) {
+        box.exec();
+        return;
+    }
+    // A modal window would be given the focus by the window manager.
+    box.setAttribute(Qt::WA_ShowWithoutActivating);
+    box.setWindowModality(Qt::NonModal);
+    QEventLoop loop;
+    QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
+    box.show();
+    loop.exec();
+}
+
 void QtDialogs::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
+    if (ending_) {
+        std::fprintf(stderr, "pultara: %s: %s\n", caption.c_str(), text.c_str());
+        return;
+    }
     QMessageBox box(
         icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
         ToQt(caption), ToQt(text), QMessageBox::Ok);
-    box.exec();
+    Show(box);
 }
 
 void QtDialogs::ShowApplicationError(const std::string& message) {
+    if (ending_) {
+        std::fprintf(stderr, "pultara: %s\n", message.c_str());
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Pultara"), ToQt(message),
                     QMessageBox::Ok);
-    box.exec();
+    Show(box);
 }
 
 QtTray::QtTray() {
@@ -82,12 +130,33 @@ std::optional<std::string> QtFiles::ReadFile(const std::string& path) {
     return content.toStdString();
 }
 
+namespace {
+
+// A Windows filter pattern as Qt reads it: "*.*" is every file there, also
+// one without a dot; several patterns are separated by ";" there.
+QString NativePatterns(const std::string& windowsPatterns) {
+    QStringList patterns = ToQt(windowsPatterns).split(QChar(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+        pattern = pattern.trimmed();
+        if (pattern == QStringLiteral("*.*")) {
+            pattern = QStringLiteral("*");
+        }
+    }
+    return patterns.join(QChar(' '));
+}
+
+}  // namespace
+
+// The filter's description is shown as it stands (it may name its pattern
+// itself); Qt reads the pattern from the hidden parentheses at its end.
 std::optional<std::string> QtFileDialog::OpenFile(const std::string& initialFile,
                                                   const std::string& filterDescription,
                                                   const std::string& filterPattern) {
-    const QString filter = ToQt(filterDescription) + " (" + ToQt(filterPattern) + ")";
+    const QString filter =
+        ToQt(filterDescription) + QStringLiteral(" (") + NativePatterns(filterPattern) + ")";
     const QString chosen =
-        QFileDialog::getOpenFileName(nullptr, QString(), ToQt(initialFile), filter);
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), ToQt(initialFile),
+                                     filter, nullptr, QFileDialog::HideNameFilterDetails);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

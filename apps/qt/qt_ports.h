@@ -11,16 +11,25 @@
 #include "ports/tray.h"
 #include "ui/form_host.h"
 
+class QMessageBox;
+
 namespace pultara::qt {
 
 class FormWindow;
 
 // Message boxes; both run a nested event loop in which the timers go on.
+// Once the session is ending (log-out, shutdown) nobody is there to answer a
+// box: messages then go to standard error and the program ends at once.
 class QtDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
     void ShowApplicationError(const std::string& message) override;
+    void SessionEnding() { ending_ = true; }
+
+private:
+    static void Show(QMessageBox& box);
+    bool ending_ = false;
 };
 
 // The tray icon through QSystemTrayIcon. A left click reaches the program as

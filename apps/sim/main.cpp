@@ -20,7 +20,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: pultara-sim [--desktop FILE] [--settings FILE] [--write-settings FILE]\n"
-    "                   [--quiet-store] SCRIPT\n";
+    "                   [--quiet-store] [--always-tick] SCRIPT\n";
 
 sim::Options ParseArguments(int argc, char** argv) {
     sim::Options options;
@@ -40,6 +40,8 @@ sim::Options ParseArguments(int argc, char** argv) {
             options.writeSettings = value();
         } else if (arg == "--quiet-store") {
             options.quietStore = true;
+        } else if (arg == "--always-tick") {
+            options.alwaysTick = true;
         } else if (arg.starts_with("-") || !options.script.empty()) {
             throw std::invalid_argument("unexpected argument " + arg);
         } else {
@@ -66,13 +68,29 @@ std::ifstream Open(const std::string& path) {
 fs::path WorkingSettingsFile(const sim::Options& options, bool& scratch) {
     scratch = options.writeSettings.empty();
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path work =
+    fs::path work =
         scratch ? fs::temp_directory_path() / ("pultara-sim-" + std::to_string(stamp) + ".reg")
                 : fs::path(options.writeSettings);
     std::error_code ignored;
+    const fs::path folder = work.parent_path();
+    if (!scratch && !folder.empty() && !fs::is_directory(folder, ignored)) {
+        throw std::invalid_argument("--write-settings " + options.writeSettings + ": the folder " +
+                                    folder.string() + " does not exist");
+    }
     if (!options.settings.empty()) {
+        if (!fs::is_regular_file(options.settings, ignored)) {
+            throw std::invalid_argument("--settings " + options.settings +
+                                        (fs::exists(options.settings, ignored)
+                                             ? ": not a regular file"
+                                             : ": no such file"));
+        }
+        std::error_code error;
         if (!fs::equivalent(options.settings, work, ignored)) {
-            fs::copy_file(options.settings, work, fs::copy_options::overwrite_existing);
+            fs::copy_file(options.settings, work, fs::copy_options::overwrite_existing, error);
+        }
+        if (error) {
+            throw std::invalid_argument("--settings " + options.settings + ": cannot be read (" +
+                                        error.message() + ")");
         }
     } else {
         fs::remove(work, ignored);
@@ -112,6 +130,9 @@ int Run(const sim::Options& options) {
     }
     const long ticks = simulation.Run(steps);
     std::cout << "# " << ticks << " poll ticks\n";
+    if (!options.alwaysTick) {
+        std::cout << "# " << simulation.TicksSlept() << " ticks slept through at rest\n";
+    }
 #ifdef PULTARA_SIM_FILESTORE
     if (scratch && wantsFile) {
         std::error_code ignored;

@@ -8,8 +8,6 @@ namespace pultara::sim {
 
 namespace {
 
-constexpr std::uint32_t kSaveInterval = 5000;
-
 std::string Time(std::uint64_t milliseconds) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%9.3f", static_cast<double>(milliseconds) / 1000.0);
@@ -18,14 +16,6 @@ std::string Time(std::uint64_t milliseconds) {
 
 bool IsValueLine(const std::string& line) {
     return line.starts_with("RegQueryValueExA") || line.starts_with("RegSetValueExA");
-}
-
-int Integer(const std::string& word) {
-    try {
-        return std::stoi(word);
-    } catch (const std::exception&) {
-        throw std::invalid_argument("not a number: " + word);
-    }
 }
 
 }  // namespace
@@ -51,8 +41,8 @@ long Simulation::Run(const std::vector<ScriptStep>& steps) {
     Program& program = app_->program();
     program.Start();
     Flush();
-    nextPoll_ = program.Main().Get("Timer1").Interval();
-    nextSave_ = kSaveInterval;
+    nextPoll_ = program.PollTimer().Interval();
+    nextSave_ = program.SaveTimer().Interval();
     for (const ScriptStep& step : steps) {
         if (program.Closed()) {
             break;
@@ -80,20 +70,34 @@ long Simulation::Run(const std::vector<ScriptStep>& steps) {
 }
 
 bool Simulation::PollTimerRuns() const {
-    return app_->program().Main().Get("Timer1").Interval() != 0;
+    return app_->program().PollTimer().Runs();
+}
+
+// Fires the save timer at each of its times before `time`, or up to and
+// including it when `inclusive`.
+void Simulation::SaveUntil(std::uint64_t time, bool inclusive) {
+    Program& program = app_->program();
+    const Control& timer = program.SaveTimer();
+    while (timer.Runs() && (nextSave_ < time || (inclusive && nextSave_ == time)) &&
+           !program.Closed()) {
+        now_ = nextSave_;
+        nextSave_ += timer.Interval();
+        program.Timer2Timer();
+        Flush();
+    }
 }
 
 // The save timer fires at its own times between the poll ticks; at equal
 // times the poll timer (created first) goes first.
 void Simulation::Tick(const JoystickSample* sample) {
-    while (nextSave_ < nextPoll_ && !app_->program().Closed()) {
-        now_ = nextSave_;
-        nextSave_ += kSaveInterval;
-        app_->program().Timer2Timer();
-        Flush();
-    }
+    SaveUntil(nextPoll_, false);
     now_ = nextPoll_;
-    nextPoll_ += app_->program().Main().Get("Timer1").Interval();
+    nextPoll_ += app_->program().PollTimer().Interval();
+    if (!options_.alwaysTick && app_->program().AtRest(Reading(sample))) {
+        // The program sleeps through a tick that could change nothing.
+        ++slept_;
+        return;
+    }
     if (sample != nullptr) {
         fakes_.joystick.Queue(*sample);
     }
@@ -102,56 +106,48 @@ void Simulation::Tick(const JoystickSample* sample) {
     Flush();
 }
 
+// What the next tick would read: the script's sample, the last reading when
+// the script gives none, the resting stick when no joystick answers.
+JoystickSample Simulation::Reading(const JoystickSample* sample) const {
+    if (!fakes_.joystick.connected) {
+        return kRestingSample;
+    }
+    return sample != nullptr ? *sample : app_->state().sample;
+}
+
 void Simulation::AdvanceTo(std::uint64_t time) {
     while (PollTimerRuns() && nextPoll_ <= time && !app_->program().Closed()) {
         Tick(nullptr);
     }
-    while (nextSave_ <= time && !app_->program().Closed()) {
-        now_ = nextSave_;
-        nextSave_ += kSaveInterval;
-        app_->program().Timer2Timer();
-        Flush();
-    }
+    SaveUntil(time, true);
     now_ = time;
 }
 
+// The script reader has checked each action's words and numbers.
 void Simulation::Act(const ScriptStep& step) {
     const std::vector<std::string>& w = step.words;
     Program& program = app_->program();
-    auto need = [&](std::size_t count) {
-        if (w.size() != count) {
-            throw std::invalid_argument(w[0] + " takes " + std::to_string(count - 1) +
-                                        " argument(s)");
-        }
-    };
     const std::string& what = w[0];
     if (what == "tray") {
-        need(2);
         program.TrayCallback(w[1] == "left" ? TrayEvent::LeftButtonUp : TrayEvent::RightButtonUp);
     } else if (what == "taskbar-created") {
         program.WindowMessage(tray_.taskbarCreatedMessage);
     } else if (what == "click") {
-        need(2);
         Named(w[1]).Click();
     } else if (what == "enter") {
-        need(2);
         Named(w[1]).Enter();
     } else if (what == "set") {
-        need(3);
         Named(w[1]).SetText(w[2]);
     } else if (what == "select") {
-        need(3);
-        Named(w[1]).SetItemIndex(Integer(w[2]));
+        Named(w[1]).SetItemIndex(static_cast<int>(step.number));
     } else if (what == "minimise" || what == "restore") {
         program.Main().SetMinimised(what == "minimise");
     } else if (what == "rename") {
-        need(3);
-        Rename(Integer(w[1]), w[2]);
+        Rename(static_cast<int>(step.number), w[2]);
     } else if (what == "close") {
         program.CloseMainWindow();
     } else if (what == "wait") {
-        need(2);
-        AdvanceTo(now_ + static_cast<std::uint64_t>(Integer(w[1])));
+        AdvanceTo(now_ + static_cast<std::uint64_t>(step.number));
     }
     Flush();
 }
@@ -203,9 +199,14 @@ void Simulation::Note(const std::string& text) {
 }
 
 void Simulation::ControlChanged(const Control& control, Property property) {
-    if (control.Name() == "Timer1" && property == Property::Interval) {
+    if (property != Property::Interval) {
+        return;
+    }
+    if (&control == &app_->program().PollTimer()) {
         nextPoll_ = now_ + control.Interval();
-        fakes_.log.Add("Timer1 interval " + std::to_string(control.Interval()) + " ms");
+        fakes_.log.Add(control.Name() + " interval " + std::to_string(control.Interval()) + " ms");
+    } else if (&control == &app_->program().SaveTimer()) {
+        nextSave_ = now_ + control.Interval();
     }
 }
 

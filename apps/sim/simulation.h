@@ -22,6 +22,7 @@ struct Options {
     std::string writeSettings;  // optional: where the settings end up
     std::string programFolder;  // where the help file is looked for
     bool quietStore = false;    // leave out the per-value store lines
+    bool alwaysTick = false;    // run every poll tick, also those at rest
 };
 
 // Runs the whole program on the fake platform and a simulated clock, and
@@ -35,6 +36,8 @@ public:
     // Runs the script to its end and closes the program. Returns the number
     // of poll ticks run.
     long Run(const std::vector<ScriptStep>& steps);
+    // Poll ticks left out because the program was at rest.
+    long TicksSlept() const { return slept_; }
 
     fake::FakePlatform& Fakes() { return fakes_; }
     fake::FakeTray& Tray() { return tray_; }
@@ -42,7 +45,9 @@ public:
 private:
     void Act(const ScriptStep& step);
     void Tick(const JoystickSample* sample);
+    JoystickSample Reading(const JoystickSample* sample) const;
     void AdvanceTo(std::uint64_t time);
+    void SaveUntil(std::uint64_t time, bool inclusive);
     bool PollTimerRuns() const;
     void Flush();
     void Note(const std::string& text);
@@ -65,6 +70,7 @@ private:
     std::uint64_t nextPoll_ = 0;
     std::uint64_t nextSave_ = 0;
     long ticks_ = 0;
+    long slept_ = 0;
 };
 
 }  // namespace pultara::sim

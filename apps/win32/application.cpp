@@ -7,7 +7,6 @@ namespace pultara::win32app {
 namespace {
 
 constexpr wchar_t kApplicationClass[] = L"PultaraApplication";
-constexpr UINT kPollTick = WM_APP + 1;
 constexpr UINT_PTR kSaveTimer = 2;
 
 LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,19 +49,13 @@ HWND CreateApplicationWindow(HINSTANCE instance, void* owner) {
 }
 
 Application::Application(HINSTANCE instance)
-    : instance_(instance),
-      appWindow_(CreateApplicationWindow(instance, this)),
+    : appWindow_(CreateApplicationWindow(instance, this)),
       icon_(LoadIconW(instance, MAKEINTRESOURCEW(1))),
       tray_(appWindow_, icon_),
-      keys_(platform_.keyboard, platform_.dialogs),
-      focus_(platform_.desktop),
-      commands_(profile_, state_, focus_, keys_, platform_.mouse, platform_.processes),
-      axes_(profile_, state_, platform_.Services()),
-      stores_(profile_, platform_.store, platform_.dialogs),
-      program_(profile_, state_, platform_.Services(),
-               FrontEndPorts{tray_, files_, fileDialog_, *this},
-               ProgramOperations{commands_, axes_, stores_, stores_}),
-      pollTimer_(appWindow_, kPollTick) {
+      core_(platform_.Services(), FrontEndPorts{tray_, files_, fileDialog_, *this}),
+      program_(core_.program()),
+      poll_(appWindow_, {[this] { Guarded([this] { program_.Timer1Timer(); }); },
+                         [this] { return program_.AtRest(); }}) {
     FormWindow::RegisterClasses(instance);
     FormWindow::errorDisplay = [this](const std::string& message) {
         platform_.dialogs.ShowApplicationError(message);
@@ -162,22 +155,29 @@ void Application::ControlChanged(const Control& control, Property property) {
     if (property != Property::Interval && property != Property::Enabled) {
         return;
     }
-    if (control.Name() == "Timer1") {
+    if (&control == &program_.PollTimer()) {
         ApplyPollInterval();
-    } else if (control.Name() == "Timer2") {
+    } else if (&control == &program_.SaveTimer()) {
         ApplySaveInterval();
     }
 }
 
+void Application::FormChanged(const Form& /*form*/, Property property) {
+    // The window shown again: a sleeping poll timer starts.
+    if (property == Property::Visible || property == Property::Minimised) {
+        poll_.OtherChange();
+    }
+}
+
 void Application::ApplyPollInterval() {
-    const Control& timer = program_.Main().Get("Timer1");
-    pollTimer_.SetInterval(timer.Enabled() ? timer.Interval() : 0);
+    const Control& timer = program_.PollTimer();
+    poll_.Start(timer.Runs() ? timer.Interval() : 0);
 }
 
 void Application::ApplySaveInterval() {
-    const Control& timer = program_.Main().Get("Timer2");
+    const Control& timer = program_.SaveTimer();
     KillTimer(appWindow_, kSaveTimer);
-    if (timer.Enabled() && timer.Interval() != 0) {
+    if (timer.Runs()) {
         SetTimer(appWindow_, kSaveTimer, timer.Interval(), nullptr);
     }
 }
@@ -191,13 +191,13 @@ void Application::Guarded(const std::function<void()>& handler) {
 }
 
 LRESULT Application::HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kPollTick) {
-        pollTimer_.Acknowledge();
-        Guarded([this] { program_.Timer1Timer(); });
-        return 0;
+    LRESULT result = 0;
+    if (poll_.HandleMessage(message, wParam, lParam, result)) {
+        return result;
     }
     if (message == WM_TIMER && wParam == kSaveTimer) {
         Guarded([this] { program_.Timer2Timer(); });
+        poll_.OtherChange();
         return 0;
     }
     if (message == Lifecycle::Icon().callbackMessage) {
@@ -207,6 +207,15 @@ LRESULT Application::HandleApplicationMessage(UINT message, WPARAM wParam, LPARA
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
         Guarded([this, message] { program_.WindowMessage(message); });
         return 1;
+    }
+    if (message == WM_CLOSE) {
+        // A request to close the program (taskkill, a task manager) reaches
+        // every top-level window, and this one alone while the program is
+        // still starting: it closes as the close box does instead of
+        // destroying this window, which would take the timers and the tray
+        // with it and leave the program running.
+        Guarded([this] { program_.CloseMainWindow(); });
+        return 0;
     }
     if (message == WM_QUERYENDSESSION) {
         return TRUE;

@@ -4,17 +4,12 @@
 #include <functional>
 #include <memory>
 
-#include "actions/keysend/key_sender.h"
-#include "actions/keysend/window_focus.h"
-#include "actions/mode_commands.h"
 #include "apps/win32/form_window.h"
-#include "apps/win32/store_jobs.h"
-#include "axis/axis_outputs.h"
-#include "platform/win32/precise_timer.h"
+#include "apps/win32/poll_schedule.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_tray.h"
-#include "ui/program.h"
+#include "ui/application.h"
 
 namespace pultara::win32app {
 
@@ -25,6 +20,8 @@ HWND CreateApplicationWindow(HINSTANCE instance, void* owner);
 // pultara.exe: the core's program on the Win32 back end, its four windows
 // rendered with real controls, the poll tick on a precise timer and the
 // periodic save on a window timer. Both timers tick inside modal loops too.
+// While the program is at rest the poll timer stops, and Raw Input of the
+// game controllers wakes it.
 class Application : public FormHost, private FormObserver {
 public:
     explicit Application(HINSTANCE instance);
@@ -43,7 +40,7 @@ public:
 
 private:
     void ControlChanged(const Control& control, Property property) override;
-    void FormChanged(const Form& /*form*/, Property /*property*/) override {}
+    void FormChanged(const Form& form, Property property) override;
     void ApplyPollInterval();
     void ApplySaveInterval();
     // Runs one event handler; an error that escapes it goes to the general
@@ -53,26 +50,19 @@ private:
     bool PumpOne();
     FormWindow* WindowOf(const Form& form) const;
 
-    HINSTANCE instance_;
     HWND appWindow_;
     HICON icon_;
     win32::Win32Platform platform_;
     win32::Win32Tray tray_;
     win32::Win32Files files_;
     win32::Win32FileDialog fileDialog_;
-    Profile profile_;
-    EngineState state_;
-    KeySender keys_;
-    WindowFocus focus_;
-    ModeCommands commands_;
-    AxisOutputs axes_;
-    StoreJobs stores_;
-    Program program_;
+    pultara::Application core_;
+    Program& program_;
     std::unique_ptr<FormWindow> mainWindow_;
     std::unique_ptr<FormWindow> helpWindow_;
     std::unique_ptr<FormWindow> infoWindow_;
     std::unique_ptr<FormWindow> renameWindow_;
-    win32::PreciseTimer pollTimer_;
+    PollSchedule poll_;
     UINT taskbarCreated_ = 0;
     bool quit_ = false;
 };

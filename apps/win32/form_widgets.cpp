@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstring>
 #include "platform/win32/wide_text.h"
-#include "ui/help_form.h"
 
 namespace pultara::win32app {
 
@@ -49,15 +48,15 @@ WidgetClass ClassFor(const Control& control) {
         case ControlKind::TabPage:
             return {L"PultaraPage", WS_CHILD | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
         case ControlKind::Panel:
-            return {L"STATIC",
-                    child | (control.Colour() == ColourRole::White ? SS_WHITERECT : SS_ETCHEDFRAME),
+            // Clipped by the controls above it, which it frames.
+            return {L"PultaraPanel", child | WS_CLIPSIBLINGS,
                     control.look.lowered ? DWORD{WS_EX_STATICEDGE} : DWORD{0}};
-        case ControlKind::Image:
-            return {L"STATIC", child | SS_BITMAP | SS_REALSIZECONTROL | SS_CENTERIMAGE, 0};
+        case ControlKind::Image: return {L"STATIC", child | SS_BITMAP | SS_CENTERIMAGE, 0};
         case ControlKind::RichEdit:
+            // Lines wrap at the window's width (see CreateWidget).
             return {MSFTEDIT_CLASS,
                     child | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_WANTRETURN |
-                        ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                        ES_AUTOVSCROLL,
                     WS_EX_CLIENTEDGE};
         default: return {nullptr, 0, 0};  // timers, dialogs: no face
     }
@@ -80,6 +79,20 @@ DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* gi
     return 0;
 }
 
+// Plain help text is UTF-8 when it is well-formed UTF-8, else in the system's
+// ANSI code page (an older editor's file).
+std::wstring PlainTextToWide(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    const bool utf8 =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0) > 0;
+    // Either code page makes at most one UTF-16 unit of each byte.
+    std::wstring wide(text.size(), L'\0');
+    const int length =
+        MultiByteToWideChar(utf8 ? CP_UTF8 : CP_ACP, 0, text.data(), size, wide.data(), size);
+    wide.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return wide;
+}
+
 bool IsList(const Control& control) {
     return control.Kind() == ControlKind::DropDownList ||
            control.Kind() == ControlKind::EditableComboBox;
@@ -89,9 +102,8 @@ bool IsList(const Control& control) {
 
 HWND FormWindow::CreateWidget(Control& control, int id) {
     const WidgetClass widget = ClassFor(control);
-    if (widget.name == nullptr || (control.Kind() == ControlKind::Label &&
-                                   control.Caption().empty() && control.Where().group == 8)) {
-        return nullptr;  // margin labels of the classic layout have no face
+    if (widget.name == nullptr || !control.HasFace()) {
+        return nullptr;
     }
     const std::wstring caption = Widen(control.Caption());
     HWND created =
@@ -103,21 +115,19 @@ HWND FormWindow::CreateWidget(Control& control, int id) {
     }
     if (control.Kind() == ControlKind::ProgressBar) {
         SendMessageW(created, PBM_SETRANGE32, control.look.minimum, control.look.maximum);
-    } else if (control.Kind() == ControlKind::Image) {
-        const HANDLE picture = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2),
-                                          IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
-        SendMessageW(created, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+    } else if (control.Kind() == ControlKind::Panel) {
+        const HBRUSH inside = control.Colour() == ColourRole::White ? whiteBrush_ : faceBrush_;
+        SetWindowLongPtrW(created, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(inside));
     } else if (control.Kind() == ControlKind::RichEdit) {
-        SendMessageW(created, EM_EXLIMITTEXT, 0, 16 * 1024 * 1024);
+        SendMessageW(created, EM_EXLIMITTEXT, 0, LPARAM{16} * 1024 * 1024);
+        SendMessageW(created, EM_SETTARGETDEVICE, 0, 0);  // wrap at the window's width
     }
     return created;
 }
 
 void FormWindow::RefreshAll() {
     for (const auto& [control, widget] : widgets_) {
-        for (Property property :
-             {Property::Items, Property::Caption, Property::Text, Property::Checked,
-              Property::Enabled, Property::ItemIndex, Property::Position, Property::Visible}) {
+        for (Property property : kRenderedProperties) {
             Refresh(*control, property);
         }
     }
@@ -165,7 +175,7 @@ void FormWindow::Refresh(const Control& control, Property property) {
 
 void FormWindow::RefreshText(const Control& control, HWND widget) {
     if (control.Kind() == ControlKind::RichEdit) {
-        StreamHelpText();
+        StreamText(control, widget);
     } else if (control.Kind() == ControlKind::Edit ||
                control.Kind() == ControlKind::EditableComboBox) {
         const std::wstring text = Widen(control.Text());
@@ -207,7 +217,7 @@ void FormWindow::RefreshSelection(const Control& control, HWND widget) {
 
 // The tab captions are the pages' captions; only the selected page shows.
 void FormWindow::RefreshPages() {
-    const Control* pages = form_.Find("ModusContainer");
+    const Control* pages = form_.PageControl();
     if (pages == nullptr || widgets_.count(pages) == 0) {
         return;
     }
@@ -234,20 +244,18 @@ void FormWindow::RefreshPages() {
 }
 
 // Rich text streams in as RTF; plain text (and the fallback) as UTF-16.
-void FormWindow::StreamHelpText() {
-    const auto* help = dynamic_cast<const HelpForm*>(&form_);
-    if (help == nullptr) {
-        return;
-    }
-    HWND view = widgets_.at(&help->View());
-    const std::string text = help->View().Text();
-    if (help->Format() == TextFormat::RichText) {
+void FormWindow::StreamText(const Control& control, HWND view) {
+    const std::string text = control.Text();
+    // The font of plain text; rich text brings its own. Set while the view is
+    // about to be refilled, as it applies to all of the view's text.
+    SendMessageW(view, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.normal), FALSE);
+    if (form_.ShowsRichText(control)) {
         StreamSource source{text.data(), text.size()};
         EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadStream};
         SendMessageW(view, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
         return;
     }
-    std::wstring wide = Widen(text);
+    const std::wstring wide = PlainTextToWide(text);
     std::wstring lines;
     for (wchar_t c : wide) {  // the view breaks lines at CR
         if (c == L'\n' && (lines.empty() || lines.back() != L'\r')) {
@@ -276,8 +284,16 @@ void FormWindow::FormChanged(const Form& /*form*/, Property property) {
 
 void FormWindow::OnShowChange(bool visible) {
     if (!visible) {
+        // As a dialog ends: the owner is enabled before the dialog hides, so
+        // that the owner becomes the active window and not the desktop.
+        if (owner_ != nullptr && IsWindowVisible(window_)) {
+            EnableWindow(owner_, TRUE);
+        }
         ShowWindow(window_, SW_HIDE);
         return;
+    }
+    if (owner_ != nullptr) {
+        lastFocus_ = nullptr;  // a dialog opens on its active control
     }
     const int show = form_.Minimised()      ? SW_SHOWMINNOACTIVE
                      : form_.startMaximised ? SW_SHOWMAXIMIZED
@@ -285,6 +301,42 @@ void FormWindow::OnShowChange(bool visible) {
     ShowWindow(window_, show);
     if (!form_.Minimised()) {
         SetForegroundWindow(window_);
+        const HWND focus = GetFocus();
+        if (focus == nullptr || !IsChild(window_, focus)) {
+            OnActivate(true);
+        }
+    }
+}
+
+// The control that had the focus gets it back when the window is active
+// again; the first time, the form's active control gets it.
+void FormWindow::OnActivate(bool active) {
+    if (!active) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) {
+            lastFocus_ = focus;
+        }
+        return;
+    }
+    if (IsIconic(window_)) {
+        return;
+    }
+    if (lastFocus_ != nullptr && IsChild(window_, lastFocus_) && IsWindowVisible(lastFocus_) &&
+        IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+    } else {
+        FocusFirstControl();
+    }
+}
+
+void FormWindow::FocusFirstControl() {
+    const Control* control = form_.FocusControl();
+    HWND target = control != nullptr ? Widget(control->Name()) : nullptr;
+    if (target == nullptr || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+        target = GetNextDlgTabItem(window_, nullptr, FALSE);
+    }
+    if (target != nullptr) {
+        SetFocus(target);
     }
 }
 
@@ -312,12 +364,10 @@ void FormWindow::OnCommand(int id, int code, HWND widget) {
             break;
         case ControlKind::CheckBox:
         case ControlKind::Button:
-            if (code == BN_CLICKED) {
-                control.Click();
-            }
-            break;
         case ControlKind::Label:
-            if (code == STN_CLICKED) {
+            // BN_CLICKED of a button and STN_CLICKED of a label.
+            static_assert(BN_CLICKED == STN_CLICKED);
+            if (code == BN_CLICKED) {
                 control.Click();
             }
             break;

@@ -9,7 +9,6 @@
 #include "apps/win32/dpi.h"
 #include "apps/win32/layout.h"
 #include "platform/win32/wide_text.h"
-#include "ui/help_form.h"
 
 namespace pultara::win32app {
 
@@ -20,6 +19,9 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"PultaraForm";
 constexpr wchar_t kPageClass[] = L"PultaraPage";
+constexpr wchar_t kPanelClass[] = L"PultaraPanel";
+// The drop-down height of a list that names none (the classic default).
+constexpr int kDefaultDropDownRows = 8;
 constexpr int kFirstId = 1000;
 
 // Runs a handler of a control; an error that escapes it is shown.
@@ -85,17 +87,21 @@ void FormWindow::RegisterClasses(HINSTANCE instance) {
     page.hIcon = nullptr;
     page.lpszClassName = kPageClass;
     RegisterClassExW(&page);
+    WNDCLASSEXW panel = page;
+    panel.lpfnWndProc = PanelProc;
+    panel.hCursor = nullptr;  // the parent's cursor shows through
+    panel.lpszClassName = kPanelClass;
+    RegisterClassExW(&panel);
 }
 
 FormWindow::FormWindow(Form& form, HWND owner) : form_(form), owner_(owner) {
-    const bool main = form.Name() == "FormMain";
     DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (!form.autoSize) {
         style |= WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     }
     window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, Widen(form.Caption()).c_str(), style,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, main ? nullptr : owner,
-                              nullptr, GetModuleHandleW(nullptr), this);
+                              CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, owner, nullptr,
+                              GetModuleHandleW(nullptr), this);
     dpi_ = WindowDpi(window_);
     fonts_.Make(dpi_);
     windowBrush_ = GetSysColorBrush(COLOR_WINDOW);
@@ -115,6 +121,9 @@ FormWindow::~FormWindow() {
     form_.RemoveObserver(this);
     DestroyWindow(window_);
     fonts_.Free();
+    if (picture_ != nullptr) {
+        DeleteObject(picture_);
+    }
 }
 
 HWND FormWindow::Widget(const std::string& controlName) const {
@@ -138,10 +147,12 @@ void FormWindow::CreateWidgets() {
         }
         ++id;
     }
-    // Pages lie over the tab control's display area.
-    for (const auto& [control, widget] : widgets_) {
-        if (control->Kind() == ControlKind::TabPage) {
-            SetWindowPos(widget, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Panels lie under the controls they frame, the outer under the inner.
+    const auto& controls = form_.Controls();
+    for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
+        if ((*control)->Kind() == ControlKind::Panel && widgets_.count(control->get()) != 0) {
+            SetWindowPos(widgets_.at(control->get()), HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
 }
@@ -179,34 +190,115 @@ void FormWindow::AddTooltip(const Control& control, HWND widget) {
 }
 
 void FormWindow::Layout() {
-    if (!form_.autoSize) {
+    if (form_.layout == FormLayout::Stretch) {
         LayoutHelp();
         return;
     }
-    const Control* pages = form_.Find("ModusContainer");
+    const Control* pages = form_.PageControl();
     const Box pagesBox = pages != nullptr ? PlaceControl(form_, *pages) : Box{};
+    RECT pageArea{};
+    std::vector<std::pair<HWND, RECT>> buttons;
     for (const auto& [control, widget] : widgets_) {
         Box box = PlaceControl(form_, *control);
         if (control->Kind() == ControlKind::TabPage) {
             box.x += pagesBox.x + 4;
             box.y += pagesBox.y;
+            pageArea = {Scale(box.x - pagesBox.x), Scale(box.y - pagesBox.y),
+                        Scale(box.x - pagesBox.x + box.width),
+                        Scale(box.y - pagesBox.y + box.height)};
         }
-        int height = Scale(box.height);
-        if (control->Kind() == ControlKind::DropDownList ||
-            control->Kind() == ControlKind::EditableComboBox) {
-            height = Scale(box.height + 18 * (control->look.dropDownRows + 1));
-        }
-        MoveWindow(widget, Scale(box.x), Scale(box.y), Scale(box.width), height, FALSE);
         const HFONT font = control->look.bold        ? fonts_.bold
                            : control->look.underline ? fonts_.underline
                                                      : fonts_.normal;
         SendMessageW(widget, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        RECT rect{Scale(box.x), Scale(box.y), Scale(box.x + box.width), Scale(box.y + box.height)};
         if (control->Kind() == ControlKind::DropDownList ||
             control->Kind() == ControlKind::EditableComboBox) {
-            SendMessageW(widget, CB_SETMINVISIBLE, control->look.dropDownRows, 0);
+            // The height given to a combo box is its own plus its dropped list's.
+            const int rows =
+                control->look.dropDownRows > 0 ? control->look.dropDownRows : kDefaultDropDownRows;
+            const int row = static_cast<int>(SendMessageW(widget, CB_GETITEMHEIGHT, 0, 0));
+            rect.bottom += rows * std::max(row, Scale(16)) + Scale(4);
+            SendMessageW(widget, CB_SETMINVISIBLE, rows, 0);
+        } else if (control->Kind() == ControlKind::Button) {
+            buttons.emplace_back(widget, rect);
+            continue;
+        } else if (control->Kind() == ControlKind::Image) {
+            LoadPicture(widget, rect.right - rect.left, rect.bottom - rect.top);
         }
+        MoveWindow(widget, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   FALSE);
+    }
+    WidenButtons(buttons);
+    for (const auto& [button, rect] : buttons) {
+        MoveWindow(button, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   FALSE);
+    }
+    if (pages != nullptr && widgets_.count(pages) != 0) {
+        ClipTabsToHeader(widgets_.at(pages), pageArea);
     }
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+// A button is at least as wide as its caption plus a margin; the buttons
+// right of a widened one in its row move along.
+void FormWindow::WidenButtons(std::vector<std::pair<HWND, RECT>>& buttons) const {
+    std::sort(buttons.begin(), buttons.end(), [](const auto& a, const auto& b) {
+        const HWND parentA = GetParent(a.first);
+        const HWND parentB = GetParent(b.first);
+        if (parentA != parentB) {
+            return parentA < parentB;
+        }
+        return a.second.top != b.second.top ? a.second.top < b.second.top
+                                            : a.second.left < b.second.left;
+    });
+    HDC dc = GetDC(window_);
+    HWND rowParent = nullptr;
+    LONG rowTop = 0;
+    LONG shift = 0;
+    for (auto& [button, rect] : buttons) {
+        if (GetParent(button) != rowParent || rect.top != rowTop) {
+            rowParent = GetParent(button);
+            rowTop = rect.top;
+            shift = 0;
+        }
+        OffsetRect(&rect, shift, 0);
+        const HGDIOBJ previous =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(button, WM_GETFONT, 0, 0)));
+        const std::wstring caption = WindowTextOf(button);
+        SIZE text{};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+        SelectObject(dc, previous);
+        const LONG needed = text.cx + Scale(24);
+        if (rect.right - rect.left < needed) {
+            shift += needed - (rect.right - rect.left);
+            rect.right = rect.left + needed;
+        }
+    }
+    ReleaseDC(window_, dc);
+}
+
+// The pages are siblings after the tab control (so the tab order runs from
+// the tabs into the page); the tab control leaves the page's area to them.
+void FormWindow::ClipTabsToHeader(HWND tabs, const RECT& page) const {
+    RECT whole{};
+    GetWindowRect(tabs, &whole);
+    HRGN region = CreateRectRgn(0, 0, whole.right - whole.left, whole.bottom - whole.top);
+    HRGN inside = CreateRectRgn(page.left, page.top, page.right, page.bottom);
+    CombineRgn(region, region, inside, RGN_DIFF);
+    DeleteObject(inside);
+    SetWindowRgn(tabs, region, TRUE);  // the window owns the region now
+}
+
+// The picture is stretched to its box.
+void FormWindow::LoadPicture(HWND image, int width, int height) {
+    const HANDLE picture = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2), IMAGE_BITMAP,
+                                      width, height, LR_DEFAULTCOLOR);
+    SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+    if (picture_ != nullptr) {
+        DeleteObject(picture_);
+    }
+    picture_ = static_cast<HBITMAP>(picture);
 }
 
 void FormWindow::LayoutHelp() {
@@ -215,12 +307,13 @@ void FormWindow::LayoutHelp() {
     const int bar = Scale(40);
     for (const auto& [control, widget] : widgets_) {
         if (control->Kind() == ControlKind::RichEdit) {
+            // No font message here: it would replace the rich text's own fonts.
             MoveWindow(widget, 0, 0, client.right, std::max<LONG>(client.bottom - bar, 0), TRUE);
         } else {
             MoveWindow(widget, Scale(8), client.bottom - bar + Scale(8), Scale(90), Scale(26),
                        TRUE);
+            SendMessageW(widget, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.normal), TRUE);
         }
-        SendMessageW(widget, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.normal), TRUE);
     }
 }
 
@@ -291,9 +384,42 @@ LRESULT CALLBACK FormWindow::PageProc(HWND window, UINT message, WPARAM wParam, 
     }
 }
 
+// A panel fills its inside with the brush its form gave it.
+LRESULT CALLBACK FormWindow::PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT inside;
+            GetClientRect(window, &inside);
+            FillRect(reinterpret_cast<HDC>(wParam), &inside,
+                     reinterpret_cast<HBRUSH>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+            return 1;
+        }
+        case WM_NCHITTEST: return HTTRANSPARENT;
+        default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void FormWindow::OnSize(WPARAM kind) {
+    if (kind == SIZE_MINIMIZED) {
+        form_.SetMinimised(true);
+    } else if (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) {
+        form_.SetMinimised(false);
+        if (!form_.autoSize) {
+            LayoutHelp();
+        }
+    }
+}
+
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            // Escape in a dialog: the same as its close box.
+            if (LOWORD(wParam) == IDCANCEL && lParam == 0 && owner_ != nullptr) {
+                if (onClose) {
+                    onClose();
+                }
+                return 0;
+            }
             Guarded(
                 [&] { OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); });
             return 0;
@@ -310,27 +436,19 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case DM_GETDEFID:
-            for (const auto& [id, control] : byId_) {
-                if (control->look.defaultButton) {
-                    return MAKELRESULT(id, DC_HASDEFID);
+            if (const Control* button = form_.DefaultButton()) {
+                if (const auto found = widgets_.find(button); found != widgets_.end()) {
+                    return MAKELRESULT(GetDlgCtrlID(found->second), DC_HASDEFID);
                 }
             }
             break;
+        case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
         case WM_CLOSE:
             if (onClose) {
                 onClose();
             }
             return 0;
-        case WM_SIZE:
-            if (wParam == SIZE_MINIMIZED) {
-                form_.SetMinimised(true);
-            } else if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED) {
-                form_.SetMinimised(false);
-                if (!form_.autoSize) {
-                    LayoutHelp();
-                }
-            }
-            return 0;
+        case WM_SIZE: OnSize(wParam); return 0;
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
             fonts_.Make(dpi_);

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/form_observer.h"
@@ -24,6 +26,7 @@ struct Fonts {
 // observer, and forwarding what the user does to the model.
 class FormWindow : public FormObserver {
 public:
+    // `owner`: the main window for a dialog, null for the main window.
     FormWindow(Form& form, HWND owner);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
@@ -50,6 +53,7 @@ public:
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK PageProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK PanelProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateWidgets();
@@ -58,6 +62,9 @@ private:
     void AddTooltip(const Control& control, HWND widget);
     void Layout();
     void LayoutHelp();
+    void WidenButtons(std::vector<std::pair<HWND, RECT>>& buttons) const;
+    void ClipTabsToHeader(HWND tabs, const RECT& page) const;
+    void LoadPicture(HWND image, int width, int height);
     void SizeToContents();
     int Scale(int pixels) const;
 
@@ -67,13 +74,17 @@ private:
     void RefreshSelection(const Control& control, HWND widget);
     void RefreshText(const Control& control, HWND widget);
     void RefreshPages();
-    void StreamHelpText();
+    void StreamText(const Control& control, HWND view);
 
     void OnCommand(int id, int code, HWND widget);
     void OnNotify(const NMHDR& header);
     LRESULT OnColour(HDC dc, HWND widget, UINT message);
     bool OnSetCursor(HWND widget);
     void OnShowChange(bool visible);
+    void OnActivate(bool active);
+    void OnSize(WPARAM kind);
+    // Puts the focus on the model's focus control, else on the first tab stop.
+    void FocusFirstControl();
     Control* ControlOf(HWND widget) const;
 
     Form& form_;
@@ -85,7 +96,9 @@ private:
     HBRUSH windowBrush_ = nullptr;
     HBRUSH faceBrush_ = nullptr;
     HBRUSH whiteBrush_ = nullptr;
-    bool updating_ = false;  // the window's own changes are no user edits
+    HBITMAP picture_ = nullptr;
+    HWND lastFocus_ = nullptr;  // given back when the window is active again
+    bool updating_ = false;     // the window's own changes are no user edits
     std::unordered_map<const Control*, HWND> widgets_;
     std::unordered_map<HWND, Control*> controls_;
     std::unordered_map<int, Control*> byId_;

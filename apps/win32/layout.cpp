@@ -90,57 +90,67 @@ Box PlaceRename(const Control& c) {
                          : Cell(kMargin + 88, kMargin + p.row * kRow, 200);
 }
 
-Box PlaceInfo(const Control& c) {
-    const std::string& name = c.Name();
-    if (name == "Panel1")
-        return Cell(kMargin, kMargin, 304, 176);
-    if (name == "Panel2")
-        return Cell(kMargin + 4, kMargin + 4, 296, 168);
-    if (name == "Panel3")
-        return Cell(kMargin + 12, kMargin + 12, 68, 52);
-    if (name == "Image1")
-        return Cell(kMargin + 14, kMargin + 14, 64, 48);
-    if (name == "ProductName")
-        return Cell(kMargin + 92, kMargin + 14, 200, 20);
-    if (name == "Version")
-        return Cell(kMargin + 92, kMargin + 36, 200, 34);
-    if (name == "Copyright")
-        return Cell(kMargin + 12, kMargin + 76, 280, 20);
-    if (name == "Comments")
-        return Cell(kMargin + 12, kMargin + 100, 280, 20);
-    if (name == "Label1")
-        return Cell(kMargin + 12, kMargin + 124, 280, 20);
-    if (name == "OKButton")
-        return Cell(kMargin + 112, kMargin + 188, 80, 26);
-    return Box{};
+// The about box: nested panels around the picture and the texts, the button
+// centred below. Where a control sits follows from its kind, its depth in
+// the panels and its cell.
+Box PlaceInfo(const Form& form, const Control& c) {
+    const Placement& p = c.Where();
+    int depth = 0;
+    for (const Control* up = form.Find(p.parent); up != nullptr;
+         up = form.Find(up->Where().parent)) {
+        ++depth;
+    }
+    const int inner = kMargin + 12;  // inside the inner panel
+    switch (c.Kind()) {
+        case ControlKind::Panel:
+            if (depth == 0) {
+                return Cell(kMargin, kMargin, 304, 176);
+            }
+            if (depth == 1) {
+                return Cell(kMargin + 4, kMargin + 4, 296, 168);
+            }
+            return Cell(inner, inner, 68, 52);  // the picture's frame
+        case ControlKind::Image: return Cell(inner + 2, inner + 2, 64, 48);
+        case ControlKind::Button: return Cell(kMargin + 112, kMargin + 188, 80, 26);
+        case ControlKind::Label:
+            if (p.column == 1) {  // beside the picture
+                return Cell(kMargin + 92, kMargin + 14 + p.row * 22, 200,
+                            c.look.wordWrap ? 34 : 20);
+            }
+            return Cell(inner, kMargin + 76 + (p.row - 2) * 24, 280, 20);
+        default: return Box{};
+    }
 }
 
 }  // namespace
 
 Box PlaceControl(const Form& form, const Control& control) {
-    const Placement& p = control.Where();
-    if (form.Name() == "FormMain") {
-        if (p.parent == "FormMain")
-            return PlaceMainGroup(control);
-        if (p.parent == "ModusContainer")
-            return Cell(0, kTabHeader, kPagesWidth - 8, kPagesHeight - kTabHeader - 6);
-        return PlaceOnPage(control);
+    switch (form.layout) {
+        case FormLayout::Groups:
+            if (control.Where().parent == form.Name()) {
+                return PlaceMainGroup(control);
+            }
+            if (control.Kind() == ControlKind::TabPage) {
+                return Cell(0, kTabHeader, kPagesWidth - 8, kPagesHeight - kTabHeader - 6);
+            }
+            return PlaceOnPage(control);
+        case FormLayout::FieldRows: return PlaceRename(control);
+        case FormLayout::Panels: return PlaceInfo(form, control);
+        case FormLayout::Stretch: break;
     }
-    if (form.Name() == "FormUmbenennen")
-        return PlaceRename(control);
-    if (form.Name() == "FormInfo")
-        return PlaceInfo(control);
-    // The help window lays out its view and button on every resize.
+    // A stretched form lays out its controls on every resize.
     return Box{};
 }
 
 Box FormClientSize(const Form& form) {
-    if (form.Name() == "FormMain")
-        return Box{0, 0, kNotesX + kNotesWidth + kMargin, kBottomY + 26 + kMargin};
-    if (form.Name() == "FormUmbenennen")
-        return Box{0, 0, kMargin * 2 + 288, kMargin * 2 + 13 * kRow + 12};
-    if (form.Name() == "FormInfo")
-        return Box{0, 0, kMargin * 2 + 304, kMargin * 2 + 214};
+    switch (form.layout) {
+        case FormLayout::Groups:
+            return Box{0, 0, kNotesX + kNotesWidth + kMargin, kBottomY + 26 + kMargin};
+        case FormLayout::FieldRows:
+            return Box{0, 0, kMargin * 2 + 288, kMargin * 2 + 13 * kRow + 12};
+        case FormLayout::Panels: return Box{0, 0, kMargin * 2 + 304, kMargin * 2 + 214};
+        case FormLayout::Stretch: break;
+    }
     return Box{0, 0, 640, 480};
 }
 

@@ -27,6 +27,9 @@ with_clock() {
 with_clock presses10 -- presses --count "$presses" --interval 10 --tick-log "$out/presses10.ticks"
 with_clock arrows10 -- arrows --count "$presses" --interval 10 --tick-log "$out/arrows10.ticks"
 with_clock presses1 -- presses --count "$presses" --interval 1
+# The poll asleep at rest: each press wakes it through the stand-in for the
+# joystick's input node.
+with_clock wake10 -- presses --count "$presses" --interval 10 --wake 1 --tick-log "$out/wake10.ticks"
 with_clock rest1 -- rest --seconds "$seconds" --interval 1 --tick-log "$out/rest1.ticks"
 with_clock rest10 -- rest --seconds "$seconds" --interval 10 --tick-log "$out/rest10.ticks"
 with_clock pointer --pointer-ms 2 --warp 10,400 -- pointer --seconds 1 --interval 10

@@ -1,9 +1,17 @@
 #include "probe_rig.h"
 
 #include <X11/XKBlib.h>
+#include <fcntl.h>
+#include <poll.h>
 #include <time.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+
+#include "engine/rest_rule.h"
+#include "platform/linux/input_wake.h"
+#include "ui/poll_sleep.h"
 
 namespace pultara::bench {
 
@@ -124,6 +132,88 @@ void RunTicks(ProbeRig& rig, double intervalMs, const std::atomic<bool>& done, T
         }
         if (started - next > period) {
             next = started;  // far behind: go on from now
+        }
+    }
+}
+
+JoystickSignal::JoystickSignal() {
+    int ends[2] = {-1, -1};
+    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
+        read_ = ends[0];
+        write_ = ends[1];
+    }
+}
+
+JoystickSignal::~JoystickSignal() {
+    for (int fd : {read_, write_}) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+}
+
+void ProbeRig::SetJoystick(const JoystickSample& sample) {
+    stick.Set(sample);
+    if (signal != nullptr) {
+        signal->Raise();
+    }
+}
+
+void JoystickSignal::Raise() const {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(write_, &byte, 1);
+}
+
+std::string JoystickSignal::NodePath() const {
+    return "/proc/self/fd/" + std::to_string(read_);
+}
+
+void RunTicksWaking(ProbeRig& rig, double intervalMs, const std::atomic<bool>& done,
+                    TickTimes* ticks, const JoystickSignal& signal) {
+    const auto period = static_cast<long long>(intervalMs * 1e6);
+    constexpr long long kSettingsPeriod = 5000000000LL;
+    linux_x11::InputWake input;
+    if (!input.WatchNode(signal.NodePath())) {
+        std::fprintf(stderr, "tick_probe: cannot open %s\n", signal.NodePath().c_str());
+        return;
+    }
+    PollSleep sleep({[&rig] {
+                         return IsAtRest(rig.profile, rig.state, rig.state.sample,
+                                         rig.window.IsMainWindowVisible());
+                     },
+                     [] { return true; },
+                     [] { return static_cast<std::uint64_t>(MonotonicNs() / 1000000); }});
+    long long next = MonotonicNs();
+    long long nextSettings = next + kSettingsPeriod;
+    while (!done) {
+        if (sleep.Asleep()) {
+            const long long timeout = (nextSettings - MonotonicNs()) / 1000000;
+            pollfd node{input.NodeFd(), POLLIN, 0};
+            if (poll(&node, 1, static_cast<int>(std::max(timeout, 0LL))) > 0) {
+                input.DrainNode();
+                sleep.JoystickSignal();
+                next = MonotonicNs();  // tick now, the cadence from here
+            }
+        } else {
+            next += period;
+            const timespec wake = ToTimespec(next);
+            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr);
+        }
+        const long long started = MonotonicNs();
+        if (started >= nextSettings) {
+            rig.platform.processes.SetPriority(ProcessPriority::Normal);
+            nextSettings = started + kSettingsPeriod;
+        }
+        if (sleep.Asleep()) {
+            continue;  // the settings cycle only
+        }
+        if (ticks != nullptr) {
+            ticks->push_back(started);
+        }
+        rig.poll.Timer1Timer();
+        sleep.AfterTick();
+        if (started - next > period) {
+            next = started;
         }
     }
 }

@@ -56,10 +56,14 @@ private:
     EventLog* log_ = nullptr;
 };
 
+class JoystickSignal;
+
 struct ProbeRig {
     bool Ready() const;
-    // Safe from another thread than the ticking one.
-    void SetJoystick(const JoystickSample& sample) { stick.Set(sample); }
+    // Safe from another thread than the ticking one; raises `signal` when
+    // the poll sleeps at rest.
+    void SetJoystick(const JoystickSample& sample);
+    const JoystickSignal* signal = nullptr;
     // Keys and mouse buttons the X server holds down right now, by name.
     std::string KeysDown();
 
@@ -93,6 +97,27 @@ using TickTimes = std::vector<long long>;
 // runs: the floor that any program waking at this rate pays.
 void RunTicks(ProbeRig& rig, double intervalMs, const std::atomic<bool>& done, TickTimes* ticks,
               bool runCore = true);
+// The same poll with sleeping at rest: after a tick at rest it waits for
+// `wake`, the program's stand-in for the joystick's input node (a pipe that
+// the thread moving the joystick writes to after each change), then ticks
+// at once and takes up the cadence from there.
+class JoystickSignal {
+public:
+    JoystickSignal();
+    ~JoystickSignal();
+    JoystickSignal(const JoystickSignal&) = delete;
+    JoystickSignal& operator=(const JoystickSignal&) = delete;
+    // From the thread that moved the joystick.
+    void Raise() const;
+    // The node the sleeping poll opens and waits on.
+    std::string NodePath() const;
+
+private:
+    int read_ = -1;
+    int write_ = -1;
+};
+void RunTicksWaking(ProbeRig& rig, double intervalMs, const std::atomic<bool>& done,
+                    TickTimes* ticks, const JoystickSignal& signal);
 void WriteTicks(const TickTimes& ticks, const std::string& path);
 
 }  // namespace pultara::bench

@@ -6,6 +6,10 @@
 //
 //   tick_probe SCENARIO [--count N] [--seconds S] [--interval MS]
 //              [--title TITLE] [--log FILE] [--tick-log FILE] [--seed N]
+//              [--wake 1]
+//
+// With --wake 1 the poll sleeps while the core is at rest and the joystick
+// thread wakes it through a stand-in for the joystick's input node.
 //
 //   presses  N presses of button 1, which types "a"
 //   arrows   N deflections of X to its low end, bound to the arrow keys
@@ -41,6 +45,7 @@ struct Options {
     std::string log = "/dev/stdout";
     std::string tickLog;
     unsigned seed = 1;
+    bool wake = false;
 };
 
 bool Parse(int argc, char** argv, Options& options) {
@@ -63,6 +68,8 @@ bool Parse(int argc, char** argv, Options& options) {
             options.log = value;
         } else if (name == "--tick-log") {
             options.tickLog = value;
+        } else if (name == "--wake") {
+            options.wake = std::atoi(value) != 0;
         } else if (name == "--seed") {
             options.seed = static_cast<unsigned>(std::atol(value));
         } else {
@@ -157,7 +164,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: tick_probe presses|arrows|pointer|rest|timer|random [--count N] "
                      "[--seconds S] [--interval MS] [--title T] [--log FILE] [--tick-log FILE] "
-                     "[--seed N]\n");
+                     "[--seed N] [--wake 1]\n");
         return 2;
     }
     ProbeRig rig;
@@ -173,6 +180,10 @@ int main(int argc, char** argv) {
     rig.mouse.SetLog(&log);
     std::mt19937 random(options.seed);
     std::atomic<bool> done{false};
+    JoystickSignal signal;
+    if (options.wake) {
+        rig.signal = &signal;
+    }
     std::thread stimulus([&] {
         SleepMs(200);  // the first ticks hide the window and settle
         if (options.scenario == "presses") {
@@ -187,10 +198,15 @@ int main(int argc, char** argv) {
             Rest(options);
         }
         done = true;
+        signal.Raise();  // a sleeping poll sees the end
     });
     TickTimes ticks;
-    RunTicks(rig, options.intervalMs, done, options.tickLog.empty() ? nullptr : &ticks,
-             options.scenario != "timer");
+    TickTimes* tickLog = options.tickLog.empty() ? nullptr : &ticks;
+    if (options.wake) {
+        RunTicksWaking(rig, options.intervalMs, done, tickLog, signal);
+    } else {
+        RunTicks(rig, options.intervalMs, done, tickLog, options.scenario != "timer");
+    }
     stimulus.join();
     // Before anything is released on the way out: what the server holds down.
     log.Note("keys-down " + rig.KeysDown());

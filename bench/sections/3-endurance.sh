@@ -1,3 +1,5 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2154  # root, out, work, build and quick come from run-all.sh
 # Endurance (sourced by bench/run-all.sh): long random input, memory sampled,
 # nothing left pressed at the end: a simulated week of pultara-sim (a day with
 # QUICK=1), and real input to the Linux program for a minute (20 s with

@@ -1,3 +1,5 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2154  # root, out, work, build and quick come from run-all.sh
 # Ways a global mouse button stays down, found by the endurance runs and kept
 # here as reproductions in pultara-sim (sourced by bench/run-all.sh).
 section_held_buttons() {

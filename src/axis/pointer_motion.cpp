@@ -63,6 +63,11 @@ std::int64_t StepFromDeflection(std::uint32_t value, std::int32_t maxMouseSpeed,
     return step;
 }
 
+bool PointerStaysStill(std::uint32_t value, std::int32_t maxMouseSpeed, double remainder) {
+    return !OutsideDeadZone(value) && RoundHalfToEven(PointerSpeed(value, maxMouseSpeed)) == 0 &&
+           std::fabs(remainder) < 1.0;
+}
+
 PointerMotion::PointerMotion(const Profile& profile, EngineState& state, Mouse& mouse,
                              Processes& processes)
     : profile_(profile), state_(state), mouse_(mouse), processes_(processes) {}

@@ -29,6 +29,11 @@ std::int64_t RoundHalfToEven(double value);
 std::int64_t StepFromDeflection(std::uint32_t value, std::int32_t maxMouseSpeed, double& remainder,
                                 Processes& processes);
 
+// Whether a tick with `value` leaves the pointer, the priority and
+// `remainder` as they are: inside the dead zone, at a speed that rounds to no
+// pixel, with less than a pixel owed.
+bool PointerStaysStill(std::uint32_t value, std::int32_t maxMouseSpeed, double remainder);
+
 // The four pointer actions of an axis. The horizontal pair shares one
 // sub-pixel remainder, the vertical pair the other; the speed limit is read
 // from the Profile on every call, so edits act at once.

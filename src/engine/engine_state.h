@@ -15,6 +15,9 @@ inline constexpr int kMixerBass = 3;
 // Value the arrow guards take after every tick.
 inline constexpr std::uint32_t kArrowGuardAfterTick = 666;
 
+// The sample while no joystick can be read: every axis centred, no button.
+inline constexpr JoystickSample kRestingSample{32768, 32768, 32768, 0};
+
 // Runtime state that lives beside the Profile and is never stored.
 struct EngineState {
     JoystickSample sample;

@@ -51,7 +51,12 @@ void PollCycle::RunTick() {
         window_.ButtonStartClick();
         state_.firstTickDone = true;
     }
-    joystick_.Read(state_.sample);
+    // While no joystick can be read (none plugged in, or unplugged), the
+    // stick is centred and no button is held: held buttons are let go through
+    // their ordinary release, and no axis keeps driving the pointer or keys.
+    if (!joystick_.Read(state_.sample)) {
+        state_.sample = kRestingSample;
+    }
     window_.ShowAxisPositions(state_.sample);
     ApplyButtons();
     ApplyAxis(Axis::X, state_.sample.xPos);

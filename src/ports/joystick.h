@@ -16,8 +16,9 @@ struct JoystickSample {
 class Joystick {
 public:
     virtual ~Joystick() = default;
-    // Fills `sample` with the current state of joystick 0. On failure the
-    // sample may be left as it was; the tick does not look at the result.
+    // Fills `sample` with the current state of joystick 0 and says whether
+    // it could. On failure the sample may be left as it was; the tick then
+    // takes the stick as resting.
     virtual bool Read(JoystickSample& sample) = 0;
 };
 

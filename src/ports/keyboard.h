@@ -6,6 +6,11 @@ namespace pultara {
 // Flags of one synthetic key event.
 inline constexpr std::uint32_t kKeyEventExtended = 0x1;
 inline constexpr std::uint32_t kKeyEventKeyUp = 0x2;
+// On the Ctrl and Alt events of a KeyCode that asks for both (a character
+// the layout types with AltGr, such as "@" on a German keyboard): there
+// Ctrl+Alt stands for AltGr. Ctrl and Alt of the "^" and "%" prefixes are
+// real Ctrl and Alt. Windows makes no such difference and never sees the flag.
+inline constexpr std::uint32_t kKeyEventAltGrPart = 0x10000;
 
 // KeyCode as the platform's character-to-key lookup returns it: low byte the
 // virtual key, high byte the modifiers (1 Shift, 2 Ctrl, 4 Alt).

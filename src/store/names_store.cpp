@@ -34,6 +34,7 @@ void NamesStore::LoadButtonNames() {
 SaveResult NamesStore::SaveButtonNames() {
     std::unique_ptr<StoreKey> key = store_.CreateForWrite(kNamesKeyPath);
     if (!key) {
+        ShowSaveFailure(dialogs_);
         return SaveResult::KeyUnavailable;
     }
     for (int button = 1; button <= kButtonCount; ++button) {

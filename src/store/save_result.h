@@ -7,7 +7,7 @@ namespace pultara {
 // stacking one failure box on another.
 enum class SaveResult {
     Saved,           // every value written and kept
-    KeyUnavailable,  // the key could not be opened or created; nothing shown
+    KeyUnavailable,  // the key could not be opened or created; the failure box has been shown
     Failed,          // a write failed; the failure box has been shown
 };
 

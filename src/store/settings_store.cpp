@@ -20,8 +20,10 @@ SettingsStore::SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialo
     : profile_(profile), store_(store), dialogs_(dialogs) {}
 
 SaveResult SettingsStore::SaveSettings() {
+    unsaved_ = true;
     std::unique_ptr<StoreKey> key = store_.CreateForWrite(kSettingsKeyPath);
     if (!key) {
+        ShowSaveFailure(dialogs_);
         return SaveResult::KeyUnavailable;
     }
     for (const SettingEntry& entry : SettingsTable()) {
@@ -36,10 +38,14 @@ SaveResult SettingsStore::SaveSettings() {
         ShowSaveFailure(dialogs_);
         return SaveResult::Failed;
     }
+    unsaved_ = false;
     return SaveResult::Saved;
 }
 
 void SettingsStore::LoadSettings() {
+    if (unsaved_) {
+        return;  // the stored values are older than the ones in memory
+    }
     std::unique_ptr<StoreKey> key = store_.OpenForRead(kSettingsKeyPath);
     if (!key) {
         return;

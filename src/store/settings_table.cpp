@@ -19,8 +19,8 @@ SettingEntry Boolean(std::string name, std::function<bool(const Profile&)> get,
             SettingKind::Boolean,
             {},
             {},
-            [get](const Profile& p) { return get(p) ? 1u : 0u; },
-            [set](Profile& p, std::uint32_t n) { set(p, n != 0); }};
+            [get = std::move(get)](const Profile& p) { return get(p) ? 1u : 0u; },
+            [set = std::move(set)](Profile& p, std::uint32_t n) { set(p, n != 0); }};
 }
 
 SettingEntry Number(std::string name, NumberGetter get, NumberSetter set) {
@@ -31,8 +31,11 @@ SettingEntry Number(std::string name, NumberGetter get, NumberSetter set) {
 SettingEntry Position(std::string name, std::function<int(const Profile&)> get,
                       std::function<void(Profile&, int)> set) {
     return Number(
-        std::move(name), [get](const Profile& p) { return static_cast<std::uint32_t>(get(p)); },
-        [set](Profile& p, std::uint32_t n) { set(p, static_cast<std::int32_t>(n)); });
+        std::move(name),
+        [get = std::move(get)](const Profile& p) { return static_cast<std::uint32_t>(get(p)); },
+        [set = std::move(set)](Profile& p, std::uint32_t n) {
+            set(p, static_cast<std::int32_t>(n));
+        });
 }
 
 void AddModeBlock(std::vector<SettingEntry>& table, int m) {

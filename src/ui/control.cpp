@@ -131,6 +131,23 @@ void Control::SetPosition(std::int64_t position) {
     }
 }
 
+bool Control::HasFace() const {
+    return kind_ != ControlKind::Timer && kind_ != ControlKind::OpenDialog && !look.spacer;
+}
+
+bool Control::TakesFocus() const {
+    switch (kind_) {
+        case ControlKind::Edit:
+        case ControlKind::DropDownList:
+        case ControlKind::EditableComboBox:
+        case ControlKind::CheckBox:
+        case ControlKind::Button:
+        case ControlKind::PageControl:
+        case ControlKind::RichEdit: return HasFace();
+        default: return false;
+    }
+}
+
 std::uint32_t Control::Interval() const {
     return getInterval ? getInterval() : interval_;
 }

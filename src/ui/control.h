@@ -66,6 +66,16 @@ struct Appearance {
     int dropDownRows = 0;  // list height in rows
     int minimum = 0;       // progress bar range
     int maximum = 0;
+    bool spacer = false;  // keeps a distance in the classic layout; no widget
+};
+
+// The properties a front end draws when it creates a control's widget, in
+// this order: the entries before the selection, the selection before the
+// text of an editable list.
+inline constexpr Property kRenderedProperties[] = {
+    Property::Items,   Property::ItemIndex, Property::Caption,
+    Property::Text,    Property::Checked,   Property::Enabled,
+    Property::Visible, Property::Colour,    Property::Position,
 };
 
 // One control of a form and its observable state. State that is a setting
@@ -81,6 +91,11 @@ public:
 
     const std::string& Name() const { return name_; }
     ControlKind Kind() const { return kind_; }
+    // Whether a front end gives it a widget: timers, the open dialog and
+    // spacer labels have none.
+    bool HasFace() const;
+    // Whether its widget can hold the keyboard focus when enabled and shown.
+    bool TakesFocus() const;
     const Placement& Where() const { return placement_; }
     Form& Owner() const { return form_; }
     Appearance look;
@@ -123,6 +138,8 @@ public:
     // Timers.
     std::uint32_t Interval() const;
     void SetInterval(std::uint32_t milliseconds);
+    // A timer ticks while it is enabled and has a non-zero interval.
+    bool Runs() const { return Enabled() && Interval() != 0; }
 
     // What the user does, forwarded by front ends. A click on a check box
     // toggles it; a click on a label or button raises its click event.

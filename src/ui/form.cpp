@@ -52,6 +52,40 @@ std::vector<Control*> Form::Children(const std::string& parent) const {
     return children;
 }
 
+Control* Form::FocusControl() const {
+    auto canTake = [](const Control& control) {
+        return control.TakesFocus() && control.Enabled() && control.Visible();
+    };
+    if (Control* active = activeControl.empty() ? nullptr : Find(activeControl);
+        active != nullptr && canTake(*active)) {
+        return active;
+    }
+    for (const auto& control : controls_) {
+        if (canTake(*control)) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+Control* Form::DefaultButton() const {
+    for (const auto& control : controls_) {
+        if (control->Kind() == ControlKind::Button && control->look.defaultButton) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+Control* Form::PageControl() const {
+    for (const auto& control : controls_) {
+        if (control->Kind() == ControlKind::PageControl) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
 void Form::AddObserver(FormObserver* observer) {
     observers_.push_back(observer);
 }

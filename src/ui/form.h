@@ -9,6 +9,14 @@
 
 namespace pultara {
 
+// How a renderer that places controls in pixels arranges a form.
+enum class FormLayout {
+    Stretch,    // a view fills the resizable window, the buttons sit below it (help)
+    Groups,     // numbered groups in columns, the mode pages as tabs (main window)
+    FieldRows,  // a label and a field per row, the buttons below (rename dialog)
+    Panels,     // nested panels around a picture and texts, a button below (about box)
+};
+
 // A top-level window of the form model: its caption, whether it is shown
 // and minimised, and its controls in focus order (a front end creates the
 // widgets in this order, so the keyboard focus moves the same way).
@@ -32,9 +40,23 @@ public:
     bool startMaximised = false;
     // Sizes itself to its contents.
     bool autoSize = true;
+    // Which arrangement its controls' placements follow.
+    FormLayout layout = FormLayout::Stretch;
     // The control that holds the keyboard focus when the form opens; empty
     // for the first control that can take it.
     std::string activeControl;
+    // The control a front end gives the focus when the form opens: the
+    // activeControl, or else (or when that is disabled or hidden) the first
+    // enabled and shown control in focus order that takes the focus. Null
+    // when there is none.
+    Control* FocusControl() const;
+    // The button Enter presses unless the focus is on another button; null
+    // for a form without one.
+    Control* DefaultButton() const;
+    // The control whose tab pages are its children; null for none.
+    Control* PageControl() const;
+    // Whether `control`'s text is rich text (RTF) rather than plain text.
+    virtual bool ShowsRichText(const Control& /*control*/) const { return false; }
 
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     // The control of that name, or null.

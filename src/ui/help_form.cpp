@@ -28,18 +28,19 @@ bool IsRichText(const std::string& content) {
 }
 
 // The format is set before the text, so an observer of the text sees both.
+// The text is announced even when it is the same as before: a view may show
+// what the user typed into it, and a loaded file replaces that.
 void HelpForm::FormShow() {
     const std::string path = files_.ExecutableDirectory() + kHelpFileName;
     const std::optional<std::string> content = files_.ReadFile(path);
     if (!content) {
         return;
     }
-    const TextFormat format = IsRichText(*content) ? TextFormat::RichText : TextFormat::Plain;
-    const bool onlyFormatChanges = format != format_ && View().Text() == *content;
-    format_ = format;
-    View().SetText(*content);
-    if (onlyFormatChanges) {
+    format_ = IsRichText(*content) ? TextFormat::RichText : TextFormat::Plain;
+    if (View().Text() == *content) {
         View().Announce(Property::Text);
+    } else {
+        View().SetText(*content);
     }
 }
 

@@ -21,6 +21,9 @@ public:
     Control& View() const { return Get("RichEdit1"); }
     // Whether the view's text is rich text (RTF) or plain text.
     TextFormat Format() const { return format_; }
+    bool ShowsRichText(const Control& control) const override {
+        return &control == &View() && format_ == TextFormat::RichText;
+    }
 
     static std::string FallbackText();
 

@@ -108,7 +108,7 @@ Control* MainForm::ControlFor(const FieldChange& change) const {
         case Field::MouseButton: return Find(kMouseLists[change.button]);
         case Field::ForceForeground: return Find("CheckBoxForceForeground");
         case Field::RestoreFocus: return Find("CheckBoxGoBack");
-        case Field::UpdateInterval: return Find("Timer1");
+        case Field::UpdateInterval: return pollTimer_;
         default: return nullptr;  // no control of the main window shows it
     }
 }

@@ -38,6 +38,10 @@ public:
     Control& ButtonBox(int button) const;
     Control& TitleBox(int mode) const;
     Control& Page(int mode) const;
+    // The poll timer runs the tick at the Profile's update interval; the
+    // save timer writes the settings now and then.
+    Control& PollTimer() const { return *pollTimer_; }
+    Control& SaveTimer() const { return *saveTimer_; }
 
 private:
     void BuildStatusAndAxes();
@@ -56,6 +60,8 @@ private:
     Profile& profile_;
     EngineState& state_;
     bool minimisedCountsAsHidden_ = false;
+    Control* pollTimer_ = nullptr;
+    Control* saveTimer_ = nullptr;
     VisualStyles visualStyles1_{*this};
 };
 

@@ -45,6 +45,7 @@ std::vector<std::string> ButtonListEntries() {
 
 MainForm::MainForm(Profile& profile, EngineState& state)
     : Form(kForm, "Pultara"), profile_(profile), state_(state) {
+    layout = FormLayout::Groups;
     BuildStatusAndAxes();
     BuildMouseButtons();
     BuildButtonBoxes();
@@ -89,7 +90,8 @@ void MainForm::BuildMouseButtons() {
         "Statt der globalen Definition kann in den 4 Modi {MCR} verwendet werden, um einen "
         "Rechts-Mausklick zu simulieren."};
     for (int which = 0; which < 3; ++which) {
-        Control& list = Add(names[which], ControlKind::EditableComboBox, At(2, 1, which));
+        // Pick-only: typing picks an entry (or none), never a text of its own.
+        Control& list = Add(names[which], ControlKind::DropDownList, At(2, 1, which));
         list.look.hint = hints[which];
         list.look.dropDownRows = kButtonListRows;
         list.SetItems(ButtonListEntries());
@@ -197,13 +199,14 @@ void MainForm::BuildCommandButtons() {
 
 // Timers run from creation; the poll timer's interval is the Profile's.
 void MainForm::BuildComponents() {
-    Control& poll = Add("Timer1", ControlKind::Timer, At(8, 0));
-    poll.getInterval = [this] { return profile_.UpdateInterval(); };
-    Add("Timer2", ControlKind::Timer, At(8, 1)).SetInterval(5000);
+    pollTimer_ = &Add("Timer1", ControlKind::Timer, At(8, 0));
+    pollTimer_->getInterval = [this] { return profile_.UpdateInterval(); };
+    saveTimer_ = &Add("Timer2", ControlKind::Timer, At(8, 1));
+    saveTimer_->SetInterval(5000);
     Control& dialog = Add("OpenDialog", ControlKind::OpenDialog, At(8, 2));
     dialog.SetItems({"Linked documents or programs. (*.*)", "*.*"});
     for (const char* margin : {"Label13", "Label75", "Label76"}) {
-        AddLabel(margin, "", At(8, 3));
+        AddLabel(margin, "", At(8, 3)).look.spacer = true;
     }
 }
 

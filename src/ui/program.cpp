@@ -7,6 +7,7 @@ namespace pultara {
 Program::Program(Profile& profile, EngineState& state, const Platform& platform,
                  FrontEndPorts ports, ProgramOperations operations)
     : profile_(profile),
+      state_(state),
       ports_(ports),
       operations_(operations),
       main_(profile, state),

@@ -7,6 +7,7 @@
 #include "engine/operations.h"
 #include "engine/poll_cycle.h"
 #include "engine/profile.h"
+#include "engine/rest_rule.h"
 #include "ports/file_dialog.h"
 #include "ports/files.h"
 #include "ports/platform.h"
@@ -52,6 +53,11 @@ public:
     // Creates the windows in order (main, help, about, rename) and shows the
     // main window, as the message loop does when it starts.
     void Start();
+    // The two timers a front end runs: each calls its handler every
+    // Interval() ms while Runs(), and changes of either are reported to the
+    // main window's observers (Property::Interval, Property::Enabled).
+    const Control& PollTimer() const { return main_.PollTimer(); }
+    const Control& SaveTimer() const { return main_.SaveTimer(); }
     void Timer1Timer() { poll_.Timer1Timer(); }
     void Timer2Timer() { lifecycle_.Timer2Timer(); }
     void TrayCallback(TrayEvent event) { lifecycle_.TrayCallback(event); }
@@ -59,6 +65,14 @@ public:
     // The main window's close box.
     void CloseMainWindow() { lifecycle_.ButtonEndeClick(); }
     bool Closed() const { return lifecycle_.Closed(); }
+    // Whether a poll tick reading `sample` would have no effect (the rest
+    // rule with the main window's state); then the poll timer may wait for
+    // the joystick to change.
+    bool AtRest(const JoystickSample& sample) const {
+        return IsAtRest(profile_, state_, sample, main_.Visible());
+    }
+    // The same for the reading the last tick took.
+    bool AtRest() const { return AtRest(state_.sample); }
 
     MainForm& Main() { return main_; }
     HelpForm& Help() { return help_; }
@@ -104,6 +118,7 @@ private:
     void FormChanged(const Form& form, Property property) override;
 
     Profile& profile_;
+    const EngineState& state_;
     FrontEndPorts ports_;
     ProgramOperations operations_;
     MainForm main_;

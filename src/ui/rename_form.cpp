@@ -4,6 +4,7 @@ namespace pultara {
 
 RenameForm::RenameForm(Profile& profile)
     : Form("FormUmbenennen", "Buttons umbenennen"), profile_(profile) {
+    layout = FormLayout::FieldRows;
     for (int button = 1; button <= kButtonCount; ++button) {
         const std::string n = std::to_string(button);
         AddLabel("Label" + n, Profile::DefaultButtonName(button), {Name(), button - 1, 0});

@@ -54,11 +54,13 @@ TEST(TitleRule, IgnoresAsciiCaseOnlyAndSeesAtMost79Characters) {
     EXPECT_FALSE(TitleBeginsWith("MÜSIK-Box", "Müsik"));
     EXPECT_FALSE(TitleBeginsWith("Mus", "Musik"));
     EXPECT_FALSE(TitleBeginsWith("{1] x", "[1]"));  // '{' and '[' differ by the case bit
+    constexpr std::size_t kUmlautBytes = 2;         // "ä" in UTF-8
     std::string umlauts;
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 100; ++i) {
         umlauts += "ä";
-    EXPECT_TRUE(TitleBeginsWith(umlauts, umlauts.substr(0, 79 * 2)));
-    EXPECT_FALSE(TitleBeginsWith(umlauts, umlauts.substr(0, 80 * 2)));
+    }
+    EXPECT_TRUE(TitleBeginsWith(umlauts, umlauts.substr(0, 79 * kUmlautBytes)));
+    EXPECT_FALSE(TitleBeginsWith(umlauts, umlauts.substr(0, 80 * kUmlautBytes)));
 }
 
 TEST_F(Focus, EmptyTitleFindsNoWindowAndAsksNothing) {

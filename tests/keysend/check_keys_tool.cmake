@@ -27,6 +27,7 @@ expect(1 "down 0x11 Ctrl\nup 0x11 Ctrl\nerror: '3X' ist kein gültiger Integerwe
 expect(0 "down 0xBD Minus\nup 0xBD Minus\n" ARGS -- -)
 expect(0 "down 0xFA\nup 0xFA\n" ARGS "{PLAY}")
 expect(2 "" ARGS)
+expect(2 "" ARGS --bogus)
 
 file(WRITE ${WORK}/keys-commands.txt "~\n{ENTER}}\nabc{\n")
 expect(0 "down 0x0D Enter\nup 0x0D Enter\n\ndown 0x0D Enter\nup 0x0D Enter\ndown 0x10 Shift\ndown 0xDD RightBracket\nup 0xDD RightBracket\nup 0x10 Shift\n\ndown 0x41 A\nup 0x41 A\ndown 0x42 B\nup 0x42 B\ndown 0x43 C\nup 0x43 C\nbox SendKeys: No Close\n"

@@ -26,6 +26,9 @@ std::string DownExt(std::uint8_t virtualKey) {
 std::string UpExt(std::uint8_t virtualKey) {
     return Event(virtualKey, 3);
 }
+std::string AltGrPart(std::uint8_t virtualKey, bool up) {
+    return Event(virtualKey, static_cast<int>(kKeyEventAltGrPart | (up ? kKeyEventKeyUp : 0)));
+}
 
 std::string Box(const std::string& text) {
     return "MessageBox(\"" + text + "\", \"SendKeys\", NONE)";

@@ -25,6 +25,8 @@ std::string Down(std::uint8_t virtualKey);
 std::string Up(std::uint8_t virtualKey);
 std::string DownExt(std::uint8_t virtualKey);
 std::string UpExt(std::uint8_t virtualKey);
+// Ctrl or Alt of a KeyCode that asks for both, marked as part of AltGr.
+std::string AltGrPart(std::uint8_t virtualKey, bool up);
 // A key-error box as the recording dialogs log it.
 std::string Box(const std::string& text);
 

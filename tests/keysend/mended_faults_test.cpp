@@ -18,6 +18,13 @@ TEST_F(NoStuckModifiers, UntypableLastCharacterIsReleased) {
     EXPECT_EQ(Send("^{FOO}"), (Lines{Down(kCtrl), Box("Invalid Key Name"), Up(kCtrl)}));
 }
 
+// The built-in US layout answers control characters as Windows' lookup does:
+// Escape is Ctrl+[, not "{"; the others are Ctrl with their letter.
+TEST_F(KeySend, ControlCharactersAreCtrlCombinations) {
+    EXPECT_EQ(Send("\x1b"), Join({{Down(kCtrl)}, Tap(0xDB), {Up(kCtrl)}}));
+    EXPECT_EQ(Send("\x03"), Join({{Down(kCtrl)}, Tap('C'), {Up(kCtrl)}}));
+}
+
 TEST_F(NoStuckModifiers, UnclosedBraceReleasesBeforeItsMessage) {
     EXPECT_EQ(Send("^+{LEFT"),
               (Lines{Down(kCtrl), Down(kShift), Up(kShift), Up(kCtrl), Box("No Close")}));

@@ -40,7 +40,8 @@ public:
     Lines log;
 };
 
-// Windows events as the key-sequence language sends them.
+// Windows events as the key-sequence language sends them; Ctrl and Alt
+// events of a character's KeyCode come marked as AltGr parts.
 struct Events {
     KeyInjector& injector;
     Events& Down(std::uint8_t vk, std::uint8_t scan) {
@@ -49,6 +50,14 @@ struct Events {
     }
     Events& Up(std::uint8_t vk, std::uint8_t scan) {
         injector.KeyEvent(vk, scan, false, true);
+        return *this;
+    }
+    Events& PartDown(std::uint8_t vk, std::uint8_t scan) {
+        injector.KeyEvent(vk, scan, false, false, true);
+        return *this;
+    }
+    Events& PartUp(std::uint8_t vk, std::uint8_t scan) {
+        injector.KeyEvent(vk, scan, false, true, true);
         return *this;
     }
     Events& Tap(std::uint8_t vk, std::uint8_t scan) { return Down(vk, scan).Up(vk, scan); }
@@ -72,21 +81,21 @@ TEST_F(KeyInjection, PlainKeysAndShiftPassStraightThrough) {
 
 TEST_F(KeyInjection, CtrlAltBeforeAnAltGrCharacterTypesItWithAltGr) {
     // "@" on a German layout is reported as Ctrl+Alt+Q.
-    events.Down(kVkCtrl, kScanCtrl).Down(kVkAlt, kScanAlt).Tap('Q', kScanQ);
-    events.Up(kVkCtrl, kScanCtrl).Up(kVkAlt, kScanAlt);
+    events.PartDown(kVkCtrl, kScanCtrl).PartDown(kVkAlt, kScanAlt).Tap('Q', kScanQ);
+    events.PartUp(kVkCtrl, kScanCtrl).PartUp(kVkAlt, kScanAlt);
     EXPECT_EQ(sink.log, (Lines{"AltGr down", "Q down", "Q up", "AltGr up"}));
     EXPECT_TRUE(injector.HeldKeys().empty());
 }
 
 TEST_F(KeyInjection, AltGrStaysDownForARepeatedCharacter) {
-    events.Down(kVkCtrl, kScanCtrl).Down(kVkAlt, kScanAlt);
+    events.PartDown(kVkCtrl, kScanCtrl).PartDown(kVkAlt, kScanAlt);
     events.Tap('7', kScan7).Tap('7', kScan7);
-    events.Up(kVkCtrl, kScanCtrl).Up(kVkAlt, kScanAlt);
+    events.PartUp(kVkCtrl, kScanCtrl).PartUp(kVkAlt, kScanAlt);
     EXPECT_EQ(sink.log, (Lines{"AltGr down", "7 down", "7 up", "7 down", "7 up", "AltGr up"}));
 }
 
 TEST_F(KeyInjection, CtrlAltBeforeAnOtherKeyIsAShortcut) {
-    events.Down(kVkCtrl, kScanCtrl).Down(kVkAlt, kScanAlt).Tap(0x73, kScanF4);
+    events.PartDown(kVkCtrl, kScanCtrl).PartDown(kVkAlt, kScanAlt).Tap(0x73, kScanF4);
     events.Up(kVkCtrl, kScanCtrl).Up(kVkAlt, kScanAlt);
     EXPECT_EQ(sink.log, (Lines{"Ctrl down", "Alt down", "F4 down", "F4 up", "Ctrl up", "Alt up"}));
 }
@@ -94,7 +103,7 @@ TEST_F(KeyInjection, CtrlAltBeforeAnOtherKeyIsAShortcut) {
 TEST_F(KeyInjection, WithoutAnAltGrKeyCtrlAltArePressed) {
     sink.altGrKey = 0;
     sink.altGrKeys.clear();
-    events.Down(kVkCtrl, kScanCtrl).Down(kVkAlt, kScanAlt).Tap('Q', kScanQ);
+    events.PartDown(kVkCtrl, kScanCtrl).PartDown(kVkAlt, kScanAlt).Tap('Q', kScanQ);
     events.Up(kVkAlt, kScanAlt).Up(kVkCtrl, kScanCtrl);
     EXPECT_EQ(sink.log, (Lines{"Ctrl down", "Alt down", "Q down", "Q up", "Alt up", "Ctrl up"}));
 }
@@ -112,11 +121,20 @@ TEST_F(KeyInjection, CtrlAloneWithALetterIsAPlainShortcut) {
 }
 
 TEST_F(KeyInjection, AKeyAfterAnAltGrCharacterGetsTheRealModifiersBack) {
-    // Ctrl and Alt pressed by "^%" stay for the next key: first "@", then A.
-    events.Down(kVkCtrl, kScanCtrl).Down(kVkAlt, kScanAlt).Tap('Q', kScanQ).Tap('A', kScanA);
-    events.Up(kVkCtrl, kScanCtrl).Up(kVkAlt, kScanAlt);
+    // "^%(@a)": Ctrl and Alt of the prefixes stay for the next key; "@"
+    // brings its own marked pair: first "@", then Ctrl+Alt+A.
+    events.Down(kVkCtrl, kScanCtrl).Down(kVkAlt, kScanAlt);
+    events.PartDown(kVkCtrl, kScanCtrl).PartDown(kVkAlt, kScanAlt).Tap('Q', kScanQ);
+    events.Tap('A', kScanA).Up(kVkCtrl, kScanCtrl).Up(kVkAlt, kScanAlt);
     EXPECT_EQ(sink.log, (Lines{"AltGr down", "Q down", "Q up", "AltGr up", "Ctrl down", "Alt down",
                                "A down", "A up", "Ctrl up", "Alt up"}));
+}
+
+TEST_F(KeyInjection, CtrlAndAltOfThePrefixesStayCtrlAndAltBeforeAnAltGrKey) {
+    // "^%q" on a layout where Q has an AltGr character is the shortcut.
+    events.Down(kVkCtrl, kScanCtrl).Down(kVkAlt, kScanAlt).Tap('Q', kScanQ);
+    events.Up(kVkCtrl, kScanCtrl).Up(kVkAlt, kScanAlt);
+    EXPECT_EQ(sink.log, (Lines{"Ctrl down", "Alt down", "Q down", "Q up", "Ctrl up", "Alt up"}));
 }
 
 TEST_F(KeyInjection, ReleaseAllLetsGoOfEverythingHeld) {

@@ -166,12 +166,26 @@ TEST(SettingsSaveFailure, AReadOnlyKeyShowsTheBoxOncePerSave) {
     EXPECT_EQ(rig.platform.log.Only("RegSetValueExA").size(), 3u);
 }
 
-TEST(SettingsSaveFailure, AKeyThatCannotBeCreatedWritesNothingAndSaysNothing) {
+// A key that cannot be opened for writing (read-only) fails as a write does,
+// and the next load does not put the stored values over the user's edits.
+TEST(SettingsSaveFailure, AKeyThatCannotBeCreatedShowsTheBoxAndTheEditsStayUntilSaved) {
     StoreRig rig;
+    rig.profile.SetTitle(2, "Stored");
+    ASSERT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
+    rig.profile.SetTitle(2, "Edited");
     rig.platform.store.createFails = true;
+    rig.platform.log.Clear();
     EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::KeyUnavailable);
-    EXPECT_EQ(rig.platform.log.Lines(),
-              std::vector<std::string>{"RegCreateKeyExA(" + Quoted(kSettingsKey) + ")"});
+    EXPECT_EQ(
+        rig.platform.log.Lines(),
+        (std::vector<std::string>{"RegCreateKeyExA(" + Quoted(kSettingsKey) + ")", kFailureBox}));
+    rig.settings.LoadSettings();
+    EXPECT_EQ(rig.profile.Mode(2).title, "Edited");
+    rig.platform.store.createFails = false;
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
+    rig.profile.SetTitle(2, "Not saved yet");
+    rig.settings.LoadSettings();
+    EXPECT_EQ(rig.profile.Mode(2).title, "Edited");
 }
 
 TEST(SettingsSaveFailure, AStoreThatCannotKeepTheValuesOnClosingShowsTheBox) {

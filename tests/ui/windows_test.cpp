@@ -79,6 +79,40 @@ TEST(AboutWindow, ShowsNameVersionAndMakerLines) {
     EXPECT_TRUE(info.Get("OKButton").look.defaultButton);
 }
 
+// What both renderers ask the model instead of deciding it themselves.
+TEST(EveryWindow, AnswersFocusDefaultButtonFaceAndTextFormat) {
+    Profile profile;
+    EngineState state;
+    MainForm main{profile, state};
+    RenameForm rename{profile};
+    InfoForm info;
+    fake::CallLog log;
+    fake::FakeFiles files{log};
+    HelpForm help{files};
+
+    EXPECT_EQ(main.FocusControl(), &main.Get("ComboBox1"));
+    EXPECT_EQ(rename.FocusControl(), &rename.Get("Edit1"));
+    EXPECT_EQ(info.FocusControl(), &info.Get("OKButton"));
+    EXPECT_EQ(help.FocusControl(), &help.Get("Button1"));
+    EXPECT_EQ(main.DefaultButton(), &main.Get("ButtonStart"));
+    EXPECT_EQ(rename.DefaultButton(), &rename.Get("Button1"));
+    EXPECT_EQ(main.PageControl(), &main.Get("ModusContainer"));
+    EXPECT_EQ(rename.PageControl(), nullptr);
+
+    for (const char* faceless : {"Timer1", "Timer2", "OpenDialog", "Label13", "Label75"}) {
+        EXPECT_FALSE(main.Get(faceless).HasFace()) << faceless;
+    }
+    EXPECT_TRUE(main.Get("LabelStatus").HasFace());
+
+    files.files[files.directory + "halvane.rtf"] = "{\\rtf1 Hallo}";
+    help.FormShow();
+    EXPECT_TRUE(help.ShowsRichText(help.View()));
+    EXPECT_FALSE(help.ShowsRichText(help.Get("Button1")));
+    files.files[files.directory + "halvane.rtf"] = "Hallo";
+    help.FormShow();
+    EXPECT_FALSE(help.ShowsRichText(help.View()));
+}
+
 TEST(VisualStylesComponent, AllowsOnePerFormAndOnlyOnForms) {
     Profile profile;
     EngineState state;

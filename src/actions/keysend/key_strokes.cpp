@@ -22,12 +22,17 @@ constexpr std::array<ModifierBit, 3> kModifierBits{{
 }  // namespace
 
 void KeyStrokes::PressKey(std::uint8_t virtualKey, std::uint16_t count, bool withRelease) {
+    PressKey(virtualKey, count, withRelease, 0);
+}
+
+void KeyStrokes::PressKey(std::uint8_t virtualKey, std::uint16_t count, bool withRelease,
+                          std::uint32_t extraFlags) {
     if (virtualKey == kVkNumLock) {
         ToggleNumLock();
         return;
     }
     const std::uint8_t scanCode = ScanCode(virtualKey);
-    const std::uint32_t extended = IsExtendedKey(virtualKey) ? kKeyEventExtended : 0;
+    const std::uint32_t extended = (IsExtendedKey(virtualKey) ? kKeyEventExtended : 0) | extraFlags;
     for (unsigned i = 0; i < count; ++i) {
         EmitKeyEvent(virtualKey, scanCode, extended);
         if (withRelease) {
@@ -36,20 +41,24 @@ void KeyStrokes::PressKey(std::uint8_t virtualKey, std::uint16_t count, bool wit
     }
 }
 
-void KeyStrokes::ReleaseModifierKey(std::uint8_t virtualKey) {
-    EmitKeyEvent(virtualKey, ScanCode(virtualKey), kKeyEventKeyUp);
+void KeyStrokes::ReleaseModifierKey(std::uint8_t virtualKey, std::uint32_t extraFlags) {
+    EmitKeyEvent(virtualKey, ScanCode(virtualKey), kKeyEventKeyUp | extraFlags);
 }
 
 void KeyStrokes::TypeKeyCode(std::uint16_t keyCode, std::uint16_t count) {
+    const bool altGr = (keyCode & kKeyCodeControl) != 0 && (keyCode & kKeyCodeAlt) != 0;
+    const auto flagsOf = [altGr](const ModifierBit& modifier) -> std::uint32_t {
+        return altGr && modifier.virtualKey != kVkShift ? kKeyEventAltGrPart : 0;
+    };
     for (const ModifierBit& modifier : kModifierBits) {
         if (keyCode & modifier.bit) {
-            PressKey(modifier.virtualKey, 1, false);
+            PressKey(modifier.virtualKey, 1, false, flagsOf(modifier));
         }
     }
     PressKey(static_cast<std::uint8_t>(keyCode & 0xFF), count, true);
     for (const ModifierBit& modifier : kModifierBits) {
         if (keyCode & modifier.bit) {
-            ReleaseModifierKey(modifier.virtualKey);
+            ReleaseModifierKey(modifier.virtualKey, flagsOf(modifier));
         }
     }
 }

@@ -26,12 +26,15 @@ public:
     // `withRelease` is set. Num Lock is toggled once, whatever the count.
     void PressKey(std::uint8_t virtualKey, std::uint16_t count, bool withRelease);
     // One key-up event of Shift, Ctrl or Alt.
-    void ReleaseModifierKey(std::uint8_t virtualKey);
+    void ReleaseModifierKey(std::uint8_t virtualKey, std::uint32_t extraFlags = 0);
     // Types a KeyCode `count` times inside the modifiers its high byte asks
-    // for: pressed Shift, Ctrl, Alt, and released in that same order.
+    // for: pressed Shift, Ctrl, Alt, and released in that same order. Ctrl
+    // and Alt asked for together are marked as AltGr.
     void TypeKeyCode(std::uint16_t keyCode, std::uint16_t count);
 
 private:
+    void PressKey(std::uint8_t virtualKey, std::uint16_t count, bool withRelease,
+                  std::uint32_t extraFlags);
     void EmitKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags);
     std::uint8_t ScanCode(std::uint8_t virtualKey);
     void ToggleNumLock();

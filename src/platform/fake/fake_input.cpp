@@ -44,18 +44,24 @@ std::uint32_t FakeKeyboard::ScanCodeForVirtualKey(std::uint8_t virtualKey) {
 
 void FakeMouse::SendButtonEvent(std::uint32_t flags) {
     log_.Add("mouse_event(" + Hex(flags, 4) + ")");
-    if (flags & kMouseLeftDown)
+    if (flags & kMouseLeftDown) {
         leftDown = true;
-    if (flags & kMouseLeftUp)
+    }
+    if (flags & kMouseLeftUp) {
         leftDown = false;
-    if (flags & kMouseRightDown)
+    }
+    if (flags & kMouseRightDown) {
         rightDown = true;
-    if (flags & kMouseRightUp)
+    }
+    if (flags & kMouseRightUp) {
         rightDown = false;
-    if (flags & kMouseMiddleDown)
+    }
+    if (flags & kMouseMiddleDown) {
         middleDown = true;
-    if (flags & kMouseMiddleUp)
+    }
+    if (flags & kMouseMiddleUp) {
         middleDown = false;
+    }
 }
 
 bool FakeMouse::GetCursorPos(PointerPosition& position) {

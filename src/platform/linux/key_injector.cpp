@@ -24,14 +24,15 @@ KeyInjector::LateModifier* KeyInjector::LateModifierFor(std::uint8_t keycode) {
     return nullptr;
 }
 
-void KeyInjector::KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool extended, bool up) {
+void KeyInjector::KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool extended, bool up,
+                           bool altGrPart) {
     const std::uint8_t evdev = EvdevCodeForKeyEvent(virtualKey, scanCode, extended);
     if (evdev == kNoEvdevCode) {
         return;  // a key no Linux keyboard has
     }
     const std::uint8_t keycode = XKeycode(evdev);
     if (LateModifier* modifier = LateModifierFor(keycode)) {
-        up ? ModifierUp(*modifier) : ModifierDown(*modifier);
+        up ? ModifierUp(*modifier) : ModifierDown(*modifier, altGrPart);
     } else if (up) {
         Release(keycode);
     } else {
@@ -39,11 +40,13 @@ void KeyInjector::KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool 
     }
 }
 
-void KeyInjector::ModifierDown(LateModifier& modifier) {
+void KeyInjector::ModifierDown(LateModifier& modifier, bool altGrPart) {
     if (!modifier.logicalDown) {
         modifier.logicalDown = true;
         modifier.used = false;
+        modifier.altGrPart = false;
     }
+    modifier.altGrPart = modifier.altGrPart || altGrPart;
 }
 
 void KeyInjector::ModifierUp(LateModifier& modifier) {
@@ -55,6 +58,7 @@ void KeyInjector::ModifierUp(LateModifier& modifier) {
     }
     modifier.logicalDown = false;
     modifier.used = false;
+    modifier.altGrPart = false;
     if (altGrHeld_ != 0) {
         Release(altGrHeld_);
         altGrHeld_ = 0;
@@ -63,7 +67,7 @@ void KeyInjector::ModifierUp(LateModifier& modifier) {
 
 void KeyInjector::OtherKeyDown(std::uint8_t keycode) {
     const bool shifted = IsHeld(XKeycode(kEvdevLeftShift)) || IsHeld(XKeycode(54));  // either Shift
-    const bool ctrlAlt = ctrl_.logicalDown && alt_.logicalDown;
+    const bool ctrlAlt = ctrl_.logicalDown && alt_.logicalDown && ctrl_.altGrPart && alt_.altGrPart;
     const std::uint8_t altGr =
         ctrlAlt && sink_.TypesAltGrCharacter(keycode, shifted) ? sink_.AltGrKeycode() : 0;
     if (altGr != 0) {
@@ -109,6 +113,7 @@ void KeyInjector::ReleaseAll() {
     }
     altGrHeld_ = 0;
     ctrl_.logicalDown = alt_.logicalDown = false;
+    ctrl_.altGrPart = alt_.altGrPart = false;
 }
 
 }  // namespace pultara::linux_x11

@@ -22,10 +22,13 @@ public:
 //
 // Windows lets Ctrl+Alt stand for AltGr: a layout reports "@" on a German
 // keyboard as Ctrl+Alt+Q, and typing Ctrl, Alt and Q gives "@". X does not
-// know that rule, so the left Ctrl and Alt are pressed late: only when the
-// next other key goes down. If both are held then and that key has a
-// character on its AltGr level, the key is typed with AltGr instead of Ctrl
-// and Alt; otherwise Ctrl and Alt go down first as asked. A Ctrl or Alt that
+// know that rule, so the Ctrl and Alt of such a character come marked as
+// AltGr parts, and the left Ctrl and Alt are pressed late: only when the
+// next other key goes down. If both are held as AltGr parts then and that
+// key has a character on its AltGr level, the key is typed with AltGr
+// instead of Ctrl and Alt; otherwise Ctrl and Alt go down first as asked.
+// Unmarked Ctrl and Alt (the "^" and "%" prefixes) always stay Ctrl and Alt,
+// since on X almost every letter has an AltGr character. A Ctrl or Alt that
 // is released without any key in between is pressed and released then, so
 // that a lone modifier still reaches the program.
 class KeyInjector {
@@ -35,7 +38,8 @@ public:
     KeyInjector(const KeyInjector&) = delete;
     KeyInjector& operator=(const KeyInjector&) = delete;
 
-    void KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool extended, bool up);
+    void KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool extended, bool up,
+                  bool altGrPart = false);
     // Lets go of every key this injector holds down.
     void ReleaseAll();
     // X keycodes currently held down by this injector.
@@ -46,10 +50,11 @@ private:
         std::uint8_t keycode = 0;
         bool logicalDown = false;  // as the Windows events left it
         bool used = false;         // took part in a key press since it went down
+        bool altGrPart = false;    // went down for a character typed with AltGr
     };
 
     LateModifier* LateModifierFor(std::uint8_t keycode);
-    void ModifierDown(LateModifier& modifier);
+    void ModifierDown(LateModifier& modifier, bool altGrPart);
     void ModifierUp(LateModifier& modifier);
     void OtherKeyDown(std::uint8_t keycode);
     void Press(std::uint8_t keycode);

@@ -44,6 +44,11 @@ bool SdlJoystick::EnsureOpen() {
     return joystick_ != nullptr;
 }
 
+std::string SdlJoystick::DevicePath() const {
+    const char* path = joystick_ != nullptr ? SDL_JoystickPath(joystick_) : nullptr;
+    return path != nullptr ? path : "";
+}
+
 bool SdlJoystick::Read(JoystickSample& sample) {
     if (!initialised_) {
         return false;

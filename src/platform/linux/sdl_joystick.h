@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "ports/joystick.h"
 
 struct _SDL_Joystick;
@@ -10,7 +12,8 @@ namespace pultara::linux_x11 {
 // the program runs is picked up. Events are read in the background (the
 // program never has the focus). Axes 0, 1 and 2 give X, Y and Z (an axis the
 // joystick lacks reads 0); buttons 1 to 12 give the bits of the mask. While
-// no joystick is attached reads fail and leave the sample as it was.
+// no joystick is attached reads fail (the tick then takes the stick as
+// resting).
 class SdlJoystick : public Joystick {
 public:
     SdlJoystick();
@@ -21,6 +24,11 @@ public:
     bool Read(JoystickSample& sample) override;
     // Whether SDL's joystick service could be started at all.
     bool Available() const { return initialised_; }
+    // Whether a joystick is open (as of the last read).
+    bool Attached() const { return joystick_ != nullptr; }
+    // The device node of the open joystick ("/dev/input/event5"); empty
+    // without one, or for a joystick with no node (a virtual one).
+    std::string DevicePath() const;
 
 private:
     bool EnsureOpen();

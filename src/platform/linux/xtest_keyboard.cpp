@@ -36,7 +36,7 @@ XTestKeyboard::~XTestKeyboard() {
 void XTestKeyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
                                  std::uint32_t flags) {
     injector_.KeyEvent(virtualKey, scanCode, (flags & kKeyEventExtended) != 0,
-                       (flags & kKeyEventKeyUp) != 0);
+                       (flags & kKeyEventKeyUp) != 0, (flags & kKeyEventAltGrPart) != 0);
     PumpKeyboardMessages();
 }
 

@@ -51,38 +51,40 @@ PreciseTimer::PreciseTimer(void* window, std::uint32_t message)
         w.timer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
         timeBeginPeriod(1);
     }
+    w.thread = std::thread([this, window, message] { Run(window, message); });
+}
+
+void PreciseTimer::Run(void* window, std::uint32_t message) {
     const HWND target = static_cast<HWND>(window);
-    w.thread = std::thread([this, target, message] {
-        Worker& self = *worker_;
-        LONGLONG next = 0;
-        std::uint32_t running = 0;
-        while (!self.stop) {
-            const std::uint32_t period = interval_.load();
-            if (period != running) {
-                running = period;
-                next = Now100ns();
-            }
-            if (running == 0) {
-                WaitForSingleObject(self.wake, INFINITE);
-                continue;
-            }
-            next += static_cast<LONGLONG>(running) * 10'000 * kTicksPer100ns;
-            const LONGLONG now = Now100ns();
-            if (next < now - static_cast<LONGLONG>(running) * 10'000) {
-                next = now;  // far behind (a suspended system): start afresh
-            }
-            LARGE_INTEGER due;
-            due.QuadPart = -(next > now ? next - now : 1);
-            SetWaitableTimer(self.timer, &due, 0, nullptr, nullptr, FALSE);
-            const HANDLE handles[] = {self.wake, self.timer};
-            if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 &&
-                !pending_.exchange(true)) {
-                if (!PostMessageW(target, message, 0, 0)) {
-                    pending_.store(false);
-                }
+    Worker& self = *worker_;
+    LONGLONG next = 0;
+    std::uint32_t running = 0;
+    while (!self.stop) {
+        const std::uint32_t period = interval_.load();
+        if (period != running) {
+            running = period;
+            next = Now100ns();
+        }
+        if (running == 0) {
+            WaitForSingleObject(self.wake, INFINITE);
+            continue;
+        }
+        next += static_cast<LONGLONG>(running) * 10'000 * kTicksPer100ns;
+        const LONGLONG now = Now100ns();
+        if (next < now - static_cast<LONGLONG>(running) * 10'000) {
+            next = now;  // far behind (a suspended system): start afresh
+        }
+        LARGE_INTEGER due;
+        due.QuadPart = -(next > now ? next - now : 1);
+        SetWaitableTimer(self.timer, &due, 0, nullptr, nullptr, FALSE);
+        const HANDLE handles[] = {self.wake, self.timer};
+        if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 &&
+            !pending_.exchange(true)) {
+            if (!PostMessageW(target, message, 0, 0)) {
+                pending_.store(false);
             }
         }
-    });
+    }
 }
 
 PreciseTimer::~PreciseTimer() {

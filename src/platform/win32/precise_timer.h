@@ -31,6 +31,9 @@ public:
 
 private:
     struct Worker;
+    // The worker thread: waits for each tick and posts `message` to `window`.
+    void Run(void* window, std::uint32_t message);
+
     std::atomic<std::uint32_t> interval_{0};
     std::atomic<bool> pending_{false};
     std::unique_ptr<Worker> worker_;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/win32/wide_text.h"
@@ -35,6 +36,8 @@ std::vector<BYTE> Utf8ToStringData(const std::vector<std::uint8_t>& data) {
     return raw;
 }
 
+constexpr std::size_t kFirstReadBytes = 512;
+
 class RegistryKey : public StoreKey {
 public:
     explicit RegistryKey(HKEY key) : key_(key) {}
@@ -45,19 +48,19 @@ public:
     std::optional<StoredValue> Read(const std::string& name) override {
         const std::wstring wideName = Widen(name);
         DWORD type = 0;
-        std::vector<BYTE> raw;
+        // One request reads a short value (most settings are); a longer one
+        // is read again in the size the registry reports, which may grow
+        // meanwhile. Under Wine every request is a round trip to wineserver.
+        std::vector<BYTE> raw(kFirstReadBytes);
         LSTATUS status = ERROR_MORE_DATA;
-        // The value may grow between the size query and the read.
         for (int attempt = 0; attempt < 4 && status == ERROR_MORE_DATA; ++attempt) {
-            DWORD size = 0;
-            status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
-            if (status != ERROR_SUCCESS) {
-                return std::nullopt;
+            DWORD size = static_cast<DWORD>(raw.size());
+            status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, raw.data(), &size);
+            if (status == ERROR_SUCCESS) {
+                raw.resize(size);
+            } else if (status == ERROR_MORE_DATA) {
+                raw.resize(std::max<std::size_t>(size, raw.size() * 2));
             }
-            raw.resize(size);
-            status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type,
-                                      raw.empty() ? nullptr : raw.data(), &size);
-            raw.resize(size);
         }
         if (status != ERROR_SUCCESS) {
             return std::nullopt;

@@ -23,7 +23,7 @@ bool Win32Joystick::Read(JoystickSample& sample) {
 
 void Win32Keyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
                                  std::uint32_t flags) {
-    keybd_event(virtualKey, scanCode, flags, 0);
+    keybd_event(virtualKey, scanCode, flags & ~kKeyEventAltGrPart, 0);
 }
 
 namespace {
