@@ -13,11 +13,15 @@ rm -f shown.flag shot.flag ./*.request ./*.done
 # shellcheck disable=SC1090
 display=$(. "$state"; echo "$DISPLAY")
 
+# A screenshot that could not be taken fails the run once the test has
+# ended: the pictures are part of what the test shows.
+missing=""
 photograph() {
   if DISPLAY=$display import -window root "$out/$1.png"; then
     echo "screenshot: $out/$1.png"
   else
     echo "no screenshot $1 (ImageMagick's import failed)" >&2
+    missing="$missing $1"
   fi
 }
 
@@ -37,4 +41,10 @@ while kill -0 "$test_pid" 2>/dev/null; do
   done
   sleep 0.1
 done
-wait "$test_pid"
+status=0
+wait "$test_pid" || status=$?
+if [ -n "$missing" ]; then
+  echo "screenshots missing:$missing" >&2
+  exit 1
+fi
+exit "$status"
