@@ -42,7 +42,8 @@ kill -0 "$pid" || fail "pultara ended before its settings were checked"
 wait_until 5 no_main_window || fail "the main window did not go to the tray"
 click_tray_icon
 wait_until 5 has_main_window || fail "a click on the tray icon did not show the main window"
-sleep 0.5
+# Answered once the program has handled the window's first expose events.
+"$TARGET" --ping "$(main_window)" || fail "pultara did not answer a ping"
 import -window "$(main_window)" "$OUT/pultara-main.png"
 echo "screenshot: $OUT/pultara-main.png"
 click_tray_icon

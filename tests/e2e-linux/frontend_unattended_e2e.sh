@@ -89,19 +89,23 @@ xdotool windowactivate --sync "$main"
 xdotool key --delay 100 shift+Tab shift+Tab space
 wait_until 5 has_window Hilfe || fail "\"Hilfe\" did not open the help window"
 help=$(window_named Hilfe)
-sleep 0.5  # let the window paint before the picture is taken
 eval "$(xdotool getwindowgeometry --shell "$help")"
 inner="$((WIDTH - 60))x$((HEIGHT / 2))+12+12"  # the text, without frame and scroll bar
 text_shot() {  # text_shot NAME: the upper half of the help text as NAME-text.png
   import -window "$help" "$OUT/$1.png"
   convert "$OUT/$1.png" -crop "$inner" "$OUT/$1-text.png"
 }
-as_opened() {
-  text_shot help-now
-  [ "$(compare -metric AE "$OUT/help-opened-text.png" "$OUT/help-now-text.png" null: 2>&1)" = 0 ]
-}
+same_text() { [ "$(compare -metric AE "$OUT/$1-text.png" "$OUT/$2-text.png" null: 2>&1)" = 0 ]; }
+as_opened() { text_shot help-now && same_text help-opened help-now; }
 moved_away() { ! as_opened; }
-text_shot help-opened
+# The picture of the text as it opened, once the text is drawn (more than
+# one colour) and two pictures in a row agree.
+painted() {
+  text_shot help-drawing
+  [ "$(convert "$OUT/help-drawing-text.png" -format %k info:)" -gt 1 ] &&
+    text_shot help-opened && same_text help-drawing help-opened
+}
+wait_until 5 painted || fail "the help text was not drawn (see $OUT/help-drawing.png)"
 # Into the text, to its top and one page down (which is not how it opened
 # either way), then back to the top: the text is as it opened only if it
 # opened at its top.
@@ -119,7 +123,8 @@ wait_until 5 no_window Hilfe || fail "the help window did not close"
 # mode 1; append one letter.
 xdotool windowactivate --sync "$main"
 xdotool key --delay 100 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab End b
-sleep 0.2
+# The program answers a ping once it has read the keys sent before it.
+"$TARGET" --ping "$main" || fail "pultara did not answer a ping"
 kill -TERM "$pid"
 wait "$pid" || fail "pultara did not end cleanly on SIGTERM"
 saved=$(sed -n 's/^"M1b12"="\(.*\)"$/\1/p' "$SETTINGS")
