@@ -15,20 +15,9 @@
 #    another sets the volume of the sound server's sink.
 set -euo pipefail
 PULTARA=$1 TARGET=$2 OUT=$3
-mkdir -p "$OUT"
-rm -f "$OUT"/*.log "$OUT"/*.png "$OUT"/*.joy
-SETTINGS="$XDG_CONFIG_HOME/pultara/settings.reg"
-LOG="$OUT/received.log"
-: >"$LOG"
-step() { echo "--- $*"; }
-fail() {
-  echo "FAIL: $*" >&2; echo "received:" >&2; cat "$LOG" >&2
-  tail -n 20 "$OUT"/pultara-*.log >&2 || true  # what the program said, if anything
-  exit 1
-}
 # shellcheck source=/dev/null  # checked on its own
-. "$(dirname "$0")/desktop_checks.sh"
-main_window() { xdotool search --onlyvisible --name '^Pultara$' 2>/dev/null | sed -n 1p; }
+. "$(dirname "$0")/scenario.sh"
+main_window() { window_named Pultara; }
 has_main_window() { [ -n "$(main_window)" ]; }
 no_main_window() { [ -z "$(main_window)" ]; }
 

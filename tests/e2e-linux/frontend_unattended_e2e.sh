@@ -14,22 +14,9 @@
 #    while a save-failure box is open, and the failure goes to stderr.
 set -euo pipefail
 PULTARA=$1 TARGET=$2 OUT=$3
-mkdir -p "$OUT"
-rm -f "$OUT"/*.log "$OUT"/*.png "$OUT"/*.joy "$OUT"/not-a-folder
-SETTINGS="$XDG_CONFIG_HOME/pultara/settings.reg"
-LOG="$OUT/received.log"
-: >"$LOG"
-step() { echo "--- $*"; }
-fail() {
-  echo "FAIL: $*" >&2; echo "received:" >&2; cat "$LOG" >&2
-  tail -n 20 "$OUT"/pultara-*.log >&2 || true  # what the program said, if anything
-  exit 1
-}
+rm -f "$OUT"/not-a-folder
 # shellcheck source=/dev/null  # checked on its own
-. "$(dirname "$0")/desktop_checks.sh"
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | sed -n 1p; }
-has_window() { [ -n "$(window_named "$1")" ]; }
-no_window() { [ -z "$(window_named "$1")" ]; }
+. "$(dirname "$0")/scenario.sh"
 pointer_x() { xdotool getmouselocation --shell | sed -n 's/^X=//p'; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
 set_value() { sed -i "s|^\"$1\"=.*|\"$1\"=$2|" "$SETTINGS"; }
