@@ -15,6 +15,10 @@ inline constexpr wchar_t kSettingsKey[] = L"Software\\Orvendt\\tevorin";
 // A Unix path as Wine sees it (drive Z: is the root).
 std::wstring WindowsPath(const std::string& path);
 
+// The path of the pultara.exe under test, given to the test program as its
+// first argument (program_test_main.cpp).
+const std::wstring& ProgramPath();
+
 void PutDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value);
 // A DWORD value under the program's settings key.
 bool GetSettingsDword(const wchar_t* name, DWORD& value);

@@ -16,8 +16,6 @@ namespace {
 
 using namespace pultara::win32::testing;
 
-std::wstring exePath;
-
 // Paints the whole window before asking for the screenshot: a redraw with
 // RDW_UPDATENOW returns once the program has handled the paint messages.
 void SignalShownAndWaitForScreenshot(HWND window) {
@@ -45,8 +43,8 @@ protected:
         PutDword(HKEY_CURRENT_USER, kSettingsKey, L"x", 99);
         PutDword(HKEY_CURRENT_USER, kSettingsKey, L"M2b", 13);
         PutDword(HKEY_CURRENT_USER, kSettingsKey, L"_mausbuttonRight", static_cast<DWORD>(-5));
-        ASSERT_TRUE(program_.Start(exePath))
-            << "cannot start " << std::string(exePath.begin(), exePath.end());
+        ASSERT_TRUE(program_.Start(ProgramPath()))
+            << "cannot start " << std::string(ProgramPath().begin(), ProgramPath().end());
         started_ = GetTickCount64();
     }
 
@@ -123,13 +121,3 @@ TEST_F(PultaraExe, ACloseRequestToTheHiddenWindowEndsTheProgram) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pultara_exe_e2e <pultara.exe>\n");
-        return 2;
-    }
-    exePath = WindowsPath(argv[1]);
-    return RUN_ALL_TESTS();
-}

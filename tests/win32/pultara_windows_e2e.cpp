@@ -25,8 +25,6 @@ namespace {
 
 using namespace pultara::win32::testing;
 
-std::wstring exePath;
-
 // Asks the helper script for a screenshot of the display and waits for it.
 void Photograph(const std::string& name) {
     const std::wstring base(name.begin(), name.end());
@@ -138,7 +136,7 @@ protected:
         folder_ = std::wstring(temp) + L"pultara-windows-e2e-" + std::to_wstring(dpi_) + L"\\";
         CreateDirectoryW(folder_.c_str(), nullptr);
         const std::wstring copy = folder_ + L"pultara.exe";
-        ASSERT_TRUE(CopyFileW(exePath.c_str(), copy.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), copy.c_str(), FALSE));
         WriteWholeFile(folder_ + L"halvane.rtf", HelpFile());
         // Windows with titles, so that the title list has several entries.
         for (int i = 0; i < 6; ++i) {
@@ -334,13 +332,3 @@ INSTANTIATE_TEST_SUITE_P(Dpi, PultaraWindows, ::testing::Values(96, 144),
                          [](const auto& info) { return std::to_string(info.param) + "dpi"; });
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pultara_windows_e2e <pultara.exe>\n");
-        return 2;
-    }
-    exePath = WindowsPath(argv[1]);
-    return RUN_ALL_TESTS();
-}

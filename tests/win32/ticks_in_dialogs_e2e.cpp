@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "program_under_test.h"
@@ -14,8 +13,6 @@
 namespace {
 
 using namespace pultara::win32::testing;
-
-std::wstring exePath;
 
 // The answer to a message sent with SendMessageCallbackW.
 struct Reply {
@@ -46,7 +43,7 @@ TEST(PultaraExe, TicksGoOnWhileAModalWindowIsOpen) {
                    sizeof(interval));
     RegCloseKey(key);
     RunningProgram program;
-    ASSERT_TRUE(program.Start(exePath));
+    ASSERT_TRUE(program.Start(ProgramPath()));
     HWND main = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (main = ShownForm(L"Pultara")) != nullptr; }));
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); })) << "no first tick";
@@ -85,13 +82,3 @@ TEST(PultaraExe, TicksGoOnWhileAModalWindowIsOpen) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: ticks_in_dialogs_e2e <pultara.exe>\n");
-        return 2;
-    }
-    exePath = WindowsPath(argv[1]);
-    return RUN_ALL_TESTS();
-}
