@@ -42,7 +42,9 @@ def latency(events, keys, event, key, label, ticks=None):
     starts = [int(e[0]) for e in lines(events) if e[1] == event]
     arrivals = sorted(int(k[0]) for k in lines(keys) if k[1] == "K" and k[2] == key)
     tick_starts = [int(t[0]) for t in lines(ticks)] if ticks else []
-    found, waits, work = [], [], []
+    # Moments the program let a key go (tick_probe notes them as "sent").
+    sent = [int(e[0]) for e in lines(events) if e[1] == "sent"]
+    found, waits, work, own, delivery = [], [], [], [], []
     for i, start in enumerate(starts):
         end = starts[i + 1] if i + 1 < len(starts) else float("inf")
         j = bisect.bisect_left(arrivals, start)
@@ -53,6 +55,10 @@ def latency(events, keys, event, key, label, ticks=None):
             if tick_starts and k >= 0 and tick_starts[k] >= start:
                 waits.append((tick_starts[k] - start) / 1e6)
                 work.append((arrivals[j] - tick_starts[k]) / 1e6)
+                m = bisect.bisect_left(sent, tick_starts[k])
+                if m < len(sent) and sent[m] <= arrivals[j]:
+                    own.append((sent[m] - tick_starts[k]) / 1e6)
+                    delivery.append((arrivals[j] - sent[m]) / 1e6)
     if not found:
         print(f"| {label} | no key arrived ({len(starts)} changes) | | | |")
         return
@@ -66,6 +72,10 @@ def latency(events, keys, event, key, label, ticks=None):
               f" | {percentile(waits, 99):.2f} ms | {max(waits):.2f} ms |")
         print(f"| of which tick start to key received | {len(work)} | {statistics.median(work):.2f} ms"
               f" | {percentile(work, 99):.2f} ms | {max(work):.2f} ms |")
+    for name, values in (("tick start to key sent", own), ("key sent to key received", delivery)):
+        if values:
+            print(f"| of which {name} | {len(values)} | {statistics.median(values):.2f} ms"
+                  f" | {percentile(values, 99):.2f} ms | {max(values):.2f} ms |")
 
 
 def intervals_row(times, interval, label):

@@ -35,6 +35,14 @@ void NotingMouse::SendButtonEvent(std::uint32_t flags) {
     inner_.SendButtonEvent(flags);
 }
 
+void NotingKeyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
+                                  std::uint32_t flags) {
+    inner_.SendKeyEvent(virtualKey, scanCode, flags);
+    if (log_ != nullptr && (flags & kKeyEventKeyUp) == 0) {
+        log_->Note("sent");
+    }
+}
+
 bool ProbeRig::Ready() const {
     return platform.x.display() != nullptr && platform.joystick.Available() && stick.Attached();
 }

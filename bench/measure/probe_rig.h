@@ -56,6 +56,27 @@ private:
     EventLog* log_ = nullptr;
 };
 
+// Passes key events on to the back end and notes the moment each key-down
+// left the program (after the back end flushed it), so that a latency can be
+// split into the program's own work and the X server's delivery.
+class NotingKeyboard : public Keyboard {
+public:
+    explicit NotingKeyboard(Keyboard& inner) : inner_(inner) {}
+    void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
+    std::uint16_t KeyCodeForCharacter(char32_t character) override {
+        return inner_.KeyCodeForCharacter(character);
+    }
+    std::uint32_t ScanCodeForVirtualKey(std::uint8_t virtualKey) override {
+        return inner_.ScanCodeForVirtualKey(virtualKey);
+    }
+    void PumpKeyboardMessages() override { inner_.PumpKeyboardMessages(); }
+    void SetLog(EventLog* log) { log_ = log; }
+
+private:
+    Keyboard& inner_;
+    EventLog* log_ = nullptr;
+};
+
 class JoystickSignal;
 
 struct ProbeRig {
@@ -75,7 +96,8 @@ struct ProbeRig {
     EngineState state;
     NotingMouse mouse{platform.mouse, state};
     WindowFocus focus{platform.desktop};
-    KeySender keys{platform.keyboard, dialogs};
+    NotingKeyboard keyboard{platform.keyboard};
+    KeySender keys{keyboard, dialogs};
     ModeCommands commands{profile, state, focus, keys, mouse, platform.processes};
     AxisOutputs axes{profile, state, platform.mixer, mouse, platform.processes};
     Dispatcher dispatcher{profile, state, window, mouse, commands};

@@ -178,6 +178,7 @@ int main(int argc, char** argv) {
 
     EventLog log(options.log);
     rig.mouse.SetLog(&log);
+    rig.keyboard.SetLog(&log);
     std::mt19937 random(options.seed);
     std::atomic<bool> done{false};
     JoystickSignal signal;
@@ -211,6 +212,7 @@ int main(int argc, char** argv) {
     // Before anything is released on the way out: what the server holds down.
     log.Note("keys-down " + rig.KeysDown());
     rig.mouse.SetLog(nullptr);
+    rig.keyboard.SetLog(nullptr);
     if (!options.tickLog.empty()) {
         WriteTicks(ticks, options.tickLog);
     }

@@ -13,6 +13,7 @@
 
 // Xlib last: its macros would clash with the program's names.
 #include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -135,6 +136,27 @@ TEST_F(OnTheDesktop, AGermanLayoutTypesUmlautsAndAltGrCharacters) {
     EXPECT_EQ(target.WaitFor("zäÖß@{€<|~µ"), "zäÖß@{€<|~µ");
     // Characters the layout lacks have no KeyCode.
     EXPECT_EQ(keyboard.KeyCodeForCharacter(U'Ж'), kNoKeyCode);
+}
+
+// The layout group is followed from the server's announcements, not asked
+// for on every character: a switch made by another program must be seen.
+TEST_F(OnTheDesktop, ASwitchOfTheLayoutGroupIsFollowed) {
+    RunCommand("setxkbmap us,de");
+    Keyboard& keyboard = platform->keyboard;
+    EXPECT_EQ(keyboard.KeyCodeForCharacter(U'ä'), kNoKeyCode);
+    Display* other = XOpenDisplay(nullptr);
+    ASSERT_NE(other, nullptr);
+    XkbLockGroup(other, XkbUseCoreKbd, 1);
+    XSync(other, False);
+    EXPECT_TRUE(WaitUntil([&] { return keyboard.KeyCodeForCharacter(U'ä') != kNoKeyCode; }));
+    KeyTarget target("Pultara Gruppe");
+    ActivatedTarget(target, "Pultara Gruppe");
+    TypeText(keyboard, U"zä");
+    EXPECT_EQ(target.WaitFor("zä"), "zä");
+    XkbLockGroup(other, XkbUseCoreKbd, 0);
+    XSync(other, False);
+    EXPECT_TRUE(WaitUntil([&] { return keyboard.KeyCodeForCharacter(U'ä') == kNoKeyCode; }));
+    XCloseDisplay(other);
 }
 
 TEST_F(OnTheDesktop, NumLockTogglesOnEachPress) {
@@ -311,6 +333,33 @@ TEST_F(OnTheDesktop, AProgramGivenByItsBareNameStartsWithItsParameters) {
     processes.opener = "false";  // the handler must not be asked
     processes.ShellOpen("touch", "\"" + marker + "\"");
     EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(marker); }));
+}
+
+// A window manager is believed while its check window lives: one that names
+// itself the way managers do, then goes, must stop counting.
+TEST(OnABareDisplay, AWindowManagerThatGoesIsNoticed) {
+    if (std::getenv("DISPLAY") == nullptr || std::getenv("PULTARA_BARE_DISPLAY") == nullptr) {
+        GTEST_SKIP() << "needs a display without a window manager";
+    }
+    LinuxPlatform platform;
+    ASSERT_FALSE(platform.desktop.HasWindowManager());
+    Display* manager = XOpenDisplay(nullptr);
+    ASSERT_NE(manager, nullptr);
+    const Window root = DefaultRootWindow(manager);
+    const Window check = XCreateSimpleWindow(manager, root, 0, 0, 1, 1, 0, 0, 0);
+    const Atom name = XInternAtom(manager, "_NET_SUPPORTING_WM_CHECK", False);
+    for (const Window window : {check, root}) {
+        XChangeProperty(manager, window, name, XA_WINDOW, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&check), 1);
+    }
+    XSync(manager, False);
+    EXPECT_TRUE(platform.desktop.HasWindowManager());
+    // The manager ends and leaves its property on the root window behind.
+    XDestroyWindow(manager, check);
+    XSync(manager, False);
+    EXPECT_TRUE(WaitUntil([&] { return !platform.desktop.HasWindowManager(); }));
+    XDeleteProperty(manager, root, name);
+    XCloseDisplay(manager);
 }
 
 // Without a window manager: the root's children, plain raise and focus.

@@ -57,17 +57,41 @@ std::optional<std::string> EwmhDesktop::TextProperty(Window window, const char* 
     return text;
 }
 
+EwmhDesktop::EwmhDesktop(XConnection& connection) : x_(connection) {
+    listener_ = x_.AddEventListener([this](const XEvent& event) { Notice(event); });
+}
+
+EwmhDesktop::~EwmhDesktop() {
+    x_.RemoveEventListener(listener_);
+}
+
+void EwmhDesktop::Notice(const XEvent& event) {
+    if (event.type == DestroyNotify && event.xdestroywindow.window == managerCheck_) {
+        managerCheck_ = 0;  // the manager has gone (or is being replaced)
+    }
+}
+
 bool EwmhDesktop::HasWindowManager() {
+    x_.ReadEvents();
+    if (managerCheck_ != 0) {
+        return true;
+    }
     const std::vector<unsigned long> check =
         LongProperty(x_.root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
     if (check.empty() || check[0] == 0) {
         return false;
     }
     // A manager that has gone leaves its property behind; its own window
-    // names itself only while it lives.
+    // names itself only while it lives. Watching the window before looking
+    // at it means that its end, even a moment later, is reported.
+    XSelectInput(x_.display(), check[0], StructureNotifyMask);
     const std::vector<unsigned long> self =
         LongProperty(check[0], "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
-    return !self.empty() && self[0] == check[0];
+    if (self.empty() || self[0] != check[0]) {
+        return false;
+    }
+    managerCheck_ = check[0];
+    return true;
 }
 
 std::vector<WindowId> EwmhDesktop::EnumerateWindows() {

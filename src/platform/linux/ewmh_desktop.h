@@ -23,7 +23,10 @@ namespace pultara::linux_x11 {
 // that keys typed next reach it.
 class EwmhDesktop : public Desktop {
 public:
-    explicit EwmhDesktop(XConnection& connection) : x_(connection) {}
+    explicit EwmhDesktop(XConnection& connection);
+    ~EwmhDesktop() override;
+    EwmhDesktop(const EwmhDesktop&) = delete;
+    EwmhDesktop& operator=(const EwmhDesktop&) = delete;
 
     WindowId FindWindowByTitle(const std::string& title) override;
     std::vector<WindowId> EnumerateWindows() override;
@@ -41,7 +44,9 @@ public:
     void SetForegroundLockTimeout(std::uint32_t) override {}
     PlatformVersion Version() override { return PlatformVersion{}; }
 
-    // Whether an EWMH window manager runs now.
+    // Whether an EWMH window manager runs now. A manager found is believed
+    // until its check window goes, so that asking costs no round trip to the
+    // server while it runs.
     bool HasWindowManager();
 
 private:
@@ -55,7 +60,11 @@ private:
     unsigned long TopLevelOf(unsigned long window);
     bool HoldsInputFocus(unsigned long window);
 
+    void Notice(const _XEvent& event);
+
     XConnection& x_;
+    int listener_ = 0;
+    unsigned long managerCheck_ = 0;  // the running manager's check window
 };
 
 }  // namespace pultara::linux_x11

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace pultara::linux_x11 {
 
@@ -37,6 +38,28 @@ XConnection::~XConnection() {
 
 unsigned long XConnection::AtomNamed(const char* name) const {
     return display_ != nullptr ? XInternAtom(display_, name, False) : None;
+}
+
+int XConnection::AddEventListener(EventListener listener) {
+    listeners_.emplace_back(++lastListener_, std::move(listener));
+    return lastListener_;
+}
+
+void XConnection::RemoveEventListener(int number) {
+    std::erase_if(listeners_, [number](const auto& entry) { return entry.first == number; });
+}
+
+void XConnection::ReadEvents() {
+    if (display_ == nullptr) {
+        return;
+    }
+    while (XPending(display_) > 0) {
+        XEvent event;
+        XNextEvent(display_, &event);
+        for (const auto& entry : listeners_) {
+            entry.second(event);
+        }
+    }
 }
 
 unsigned long XConnection::ErrorCount() {

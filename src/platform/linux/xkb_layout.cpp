@@ -35,40 +35,53 @@ char32_t CharacterOf(KeySym keysym, bool deadKeys) {
 
 }  // namespace
 
-XkbLayout::XkbLayout(_XDisplay* display) : display_(display) {
+XkbLayout::XkbLayout(XConnection* connection) : connection_(connection) {
+    if (connection == nullptr) {
+        return;
+    }
+    Display* display = connection->display();
     int opcode = 0;
     int error = 0;
     int major = XkbMajorVersion;
     int minor = XkbMinorVersion;
-    if (display_ == nullptr ||
-        !XkbQueryExtension(display_, &opcode, &eventBase_, &error, &major, &minor)) {
-        display_ = nullptr;
+    if (display == nullptr ||
+        !XkbQueryExtension(display, &opcode, &eventBase_, &error, &major, &minor)) {
         return;
     }
+    display_ = display;
     const unsigned events = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
     XkbSelectEvents(display_, XkbUseCoreKbd, events, events);
+    XkbSelectEventDetails(display_, XkbUseCoreKbd, XkbStateNotify, XkbGroupStateMask,
+                          XkbGroupStateMask);
+    listener_ = connection->AddEventListener([this](const XEvent& event) { Notice(event); });
 }
 
 XkbLayout::~XkbLayout() {
+    if (listener_ != 0) {
+        connection_->RemoveEventListener(listener_);
+    }
     if (desc_ != nullptr) {
         XkbFreeKeyboard(desc_, XkbAllComponentsMask, True);
     }
 }
 
-void XkbLayout::Refresh() {
-    // Layout changes arrive as XKB events on this connection.
-    while (XPending(display_) > 0) {
-        XEvent event;
-        XNextEvent(display_, &event);
-        if (event.type == eventBase_) {
-            stale_ = true;
-        }
+void XkbLayout::Notice(const XEvent& event) {
+    if (event.type != eventBase_) {
+        return;
     }
+    const auto& xkb = reinterpret_cast<const XkbEvent&>(event);
+    if (xkb.any.xkb_type == XkbStateNotify) {
+        group_ = xkb.state.group;
+    } else {
+        stale_ = true;  // a new layout or a changed map
+    }
+}
+
+void XkbLayout::Refresh() {
+    connection_->ReadEvents();
     if (stale_ || desc_ == nullptr) {
         Fetch();
     }
-    XkbStateRec state;
-    group_ = XkbGetState(display_, XkbUseCoreKbd, &state) == Success ? state.group : 0;
 }
 
 void XkbLayout::Fetch() {
@@ -77,6 +90,9 @@ void XkbLayout::Fetch() {
     }
     desc_ = XkbGetMap(display_, XkbAllClientInfoMask | XkbVirtualModsMask, XkbUseCoreKbd);
     stale_ = false;
+    // Later group changes arrive as events.
+    XkbStateRec state;
+    group_ = XkbGetState(display_, XkbUseCoreKbd, &state) == Success ? state.group : 0;
     if (desc_ == nullptr) {
         return;
     }

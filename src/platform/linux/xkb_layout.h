@@ -2,7 +2,8 @@
 #include <cstdint>
 #include <optional>
 
-struct _XDisplay;
+#include "platform/linux/x_connection.h"
+
 struct _XkbDesc;
 
 namespace pultara::linux_x11 {
@@ -16,10 +17,12 @@ struct KeyPosition {
 
 // Character lookups in the keyboard layout the X server uses right now
 // (the current group). The map is fetched once and again only after the
-// server announces a new layout.
+// server announces a new layout; the group follows the server's
+// announcements too, so that a lookup does not wait for the server.
 class XkbLayout {
 public:
-    explicit XkbLayout(_XDisplay* display);
+    // Without a connection (no X server or no XTest) nothing is found.
+    explicit XkbLayout(XConnection* connection);
     ~XkbLayout();
     XkbLayout(const XkbLayout&) = delete;
     XkbLayout& operator=(const XkbLayout&) = delete;
@@ -34,11 +37,14 @@ public:
 private:
     void Refresh();
     void Fetch();
+    void Notice(const _XEvent& event);
     int Group(std::uint8_t keycode) const;
     std::optional<unsigned> ModifiersForLevel(std::uint8_t keycode, int group, int level) const;
     std::optional<KeyPosition> Search(char32_t character, bool deadKeys);
 
-    _XDisplay* display_;
+    _XDisplay* display_ = nullptr;
+    XConnection* connection_;
+    int listener_ = 0;
     _XkbDesc* desc_ = nullptr;
     int eventBase_ = -1;
     bool stale_ = true;

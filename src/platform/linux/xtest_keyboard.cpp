@@ -26,7 +26,7 @@ bool HasXTest(Display* display) {
 
 XTestKeyboard::XTestKeyboard(XConnection& connection)
     : display_(HasXTest(connection.display()) ? connection.display() : nullptr),
-      layout_(display_),
+      layout_(display_ != nullptr ? &connection : nullptr),
       injector_(*this) {}
 
 XTestKeyboard::~XTestKeyboard() {
