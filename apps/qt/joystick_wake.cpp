@@ -2,12 +2,6 @@
 
 namespace pultara::qt {
 
-namespace {
-// How long the poll keeps running after a device came or went: SDL opens a
-// new joystick once udev has set its permissions.
-constexpr qint64 kHotplugSettleMs = 2000;
-}  // namespace
-
 JoystickWake::JoystickWake(const linux_x11::SdlJoystick& joystick, std::function<void()> onWake,
                            std::function<void()> onDevice)
     : joystick_(joystick), onWake_(std::move(onWake)), onDevice_(std::move(onDevice)) {
@@ -18,6 +12,13 @@ JoystickWake::JoystickWake(const linux_x11::SdlJoystick& joystick, std::function
 }
 
 void JoystickWake::Follow() {
+    // Only a joystick opened or closed since the last look, or a node that
+    // could not be watched, needs a look at SDL's device path.
+    const std::uint32_t openings = joystick_.Openings();
+    if (openings == openingsFollowed_ && (node_ != nullptr || !joystick_.Attached())) {
+        return;
+    }
+    openingsFollowed_ = openings;
     const std::string path = joystick_.DevicePath();
     if (path == input_.NodePath() && (node_ != nullptr) == (input_.NodeFd() >= 0)) {
         return;
@@ -30,9 +31,6 @@ void JoystickWake::Follow() {
 }
 
 bool JoystickWake::CanWake() const {
-    if (sinceHotplug_.isValid() && !sinceHotplug_.hasExpired(kHotplugSettleMs)) {
-        return false;
-    }
     if (demo_) {
         return true;
     }
@@ -47,7 +45,6 @@ void JoystickWake::NodeReadable() {
     if (!input_.DrainNode()) {
         // Unplugged: the node is closed; the next tick lets SDL notice.
         DropNode();
-        sinceHotplug_.start();
         onDevice_();
     }
     onWake_();
@@ -64,7 +61,6 @@ void JoystickWake::DropNode() {
 
 void JoystickWake::DeviceCameOrWent() {
     input_.DrainHotplug();
-    sinceHotplug_.start();
     onDevice_();
     onWake_();
 }

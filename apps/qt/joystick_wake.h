@@ -1,7 +1,7 @@
 #pragma once
-#include <QElapsedTimer>
 #include <QObject>
 #include <QSocketNotifier>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -23,8 +23,7 @@ public:
     // After each tick: waits on the node of the joystick SDL has open now.
     void Follow();
     // Whether a change of the joystick would reach onWake, so the poll timer
-    // may sleep. Not for a while after a device came or went, while SDL may
-    // still be opening it.
+    // may sleep.
     bool CanWake() const;
     // A change that no input node reports (the demo's virtual joystick).
     void Poke() { onWake_(); }
@@ -42,7 +41,7 @@ private:
     linux_x11::InputWake input_;
     std::unique_ptr<QSocketNotifier> node_;
     std::unique_ptr<QSocketNotifier> hotplug_;
-    QElapsedTimer sinceHotplug_;
+    std::uint32_t openingsFollowed_ = 0;
     bool demo_ = false;
 };
 

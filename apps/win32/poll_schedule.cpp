@@ -15,7 +15,7 @@ PollSchedule::PollSchedule(HWND window, Hooks hooks)
       hooks_(std::move(hooks)),
       timer_(window, kPollTick),
       rawInput_(window),
-      sleep_({[this] { return hooks_.atRest(); }, [this] { return CanWake(); },
+      sleep_({[this] { return hooks_.atRest(); }, [this] { return rawInput_.Registered(); },
               [] { return static_cast<std::uint64_t>(GetTickCount64()); }}) {}
 
 void PollSchedule::Start(std::uint32_t milliseconds) {
@@ -40,7 +40,6 @@ void PollSchedule::Tick() {
 // A sleeping poll timer ticks at once and takes up its cadence from now.
 void PollSchedule::JoystickSignal(bool deviceChange) {
     if (deviceChange) {
-        lastDeviceChange_ = GetTickCount64();
         sleep_.DeviceChange();
     }
     if (sleep_.JoystickSignal()) {
@@ -49,11 +48,6 @@ void PollSchedule::JoystickSignal(bool deviceChange) {
             Tick();
         }
     }
-}
-
-bool PollSchedule::CanWake() const {
-    return rawInput_.Registered() &&
-           (lastDeviceChange_ == 0 || GetTickCount64() - lastDeviceChange_ > kDeviceSettleMs);
 }
 
 bool PollSchedule::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -37,13 +37,9 @@ public:
 
     bool Asleep() const { return sleep_.Asleep(); }
 
-    // How long the poll keeps running after a game controller came or went.
-    static constexpr ULONGLONG kDeviceSettleMs = 2000;
-
 private:
     void Tick();
     void JoystickSignal(bool deviceChange);
-    bool CanWake() const;
 
     HWND window_;
     Hooks hooks_;
@@ -51,7 +47,6 @@ private:
     win32::PreciseTimer timer_;
     win32::RawInputWake rawInput_;
     PollSleep sleep_;
-    ULONGLONG lastDeviceChange_ = 0;
 };
 
 }  // namespace pultara::win32app

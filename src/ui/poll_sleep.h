@@ -10,7 +10,9 @@ namespace pultara {
 // cadence. A joystick that signals over and over without anything to do (a
 // device that reports continuously) is polled instead, as if it could not
 // wake the program, until it has been quiet for a while or a device comes or
-// goes.
+// goes. After a device came or went the joystick is polled for a moment too,
+// since the system opens a new device only once it is ready (on Linux, once
+// udev has set its permissions).
 class PollSleep {
 public:
     struct Hooks {
@@ -25,7 +27,8 @@ public:
     // The joystick signalled: whether a sleeping timer restarts and ticks at
     // once (false while awake: the running cadence reads the change).
     bool JoystickSignal();
-    // A device came or went: signals are trusted again.
+    // A device came or went: signals are trusted again, after the moment of
+    // polling.
     void DeviceChange();
     // Something besides the joystick changed (the window, the settings):
     // whether a sleeping timer starts again.
@@ -41,6 +44,8 @@ public:
     static constexpr int kNoisySignals = 200;
     static constexpr std::uint64_t kNoisyWindowMs = 4000;
     static constexpr std::uint64_t kPollAfterNoisyMs = 60000;
+    // How long the joystick is polled after a device came or went.
+    static constexpr std::uint64_t kDeviceSettleMs = 2000;
 
 private:
     bool MaySleep() const;
@@ -51,6 +56,8 @@ private:
     bool noisy_ = false;
     std::uint64_t noisyUntil_ = 0;
     std::uint64_t windowStart_ = 0;
+    bool settling_ = false;
+    std::uint64_t settledAt_ = 0;
     int idleSignals_ = 0;
 };
 

@@ -67,6 +67,9 @@ TEST(PollSleep, ADeviceSignallingWithoutChangesIsPolledForAWhile) {
     }
     ASSERT_TRUE(s.sleep.Polling());
     s.sleep.DeviceChange();
+    EXPECT_FALSE(s.sleep.Polling());
+    EXPECT_FALSE(s.sleep.AfterTick()) << "a new device is polled until it is open";
+    s.now += PollSleep::kDeviceSettleMs;
     EXPECT_TRUE(s.sleep.AfterTick());
 }
 

@@ -37,9 +37,11 @@ bool SdlJoystick::EnsureOpen() {
     if (joystick_ != nullptr && !SDL_JoystickGetAttached(joystick_)) {
         SDL_JoystickClose(joystick_);
         joystick_ = nullptr;
+        ++openings_;
     }
     if (joystick_ == nullptr && SDL_NumJoysticks() > 0) {
         joystick_ = SDL_JoystickOpen(0);
+        openings_ += joystick_ != nullptr ? 1 : 0;
     }
     return joystick_ != nullptr;
 }

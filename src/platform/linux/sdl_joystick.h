@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "ports/joystick.h"
@@ -29,12 +30,16 @@ public:
     // The device node of the open joystick ("/dev/input/event5"); empty
     // without one, or for a joystick with no node (a virtual one).
     std::string DevicePath() const;
+    // Counts the joysticks opened and closed, so that a caller can tell
+    // cheaply whether DevicePath may have changed.
+    std::uint32_t Openings() const { return openings_; }
 
 private:
     bool EnsureOpen();
 
     bool initialised_ = false;
     _SDL_Joystick* joystick_ = nullptr;
+    std::uint32_t openings_ = 0;
 };
 
 // The sample field value of an SDL axis position (-32768..32767).
