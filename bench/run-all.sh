@@ -105,4 +105,6 @@ for extra in "$root"/bench/sections/*.sh; do
     # shellcheck source=/dev/null  # each section is checked on its own
     [ -f "$extra" ] && source "$extra"
 done
+report "Measurements taken by hand, with their commands (the programs asleep at rest, before"
+report "and after changes): [performance-by-hand.md](performance-by-hand.md)."
 echo "wrote $out"

@@ -34,6 +34,15 @@ with_clock rest1 -- rest --seconds "$seconds" --interval 1 --tick-log "$out/rest
 with_clock rest10 -- rest --seconds "$seconds" --interval 10 --tick-log "$out/rest10.ticks"
 with_clock pointer --pointer-ms 2 --warp 10,400 -- pointer --seconds 1 --interval 10
 
+# The floor: keys through XTest from rest with no program in between.
+"$clock" --title "$title" --log "$out/floor.keys" &
+clock_pid=$!
+for _ in $(seq 100); do xwininfo -name "$title" >/dev/null 2>&1 && break; sleep 0.05; done
+sleep 0.3
+python3 "$(dirname "$0")/xtest_floor.py" "$presses" "$out/floor.events" || echo "xtest_floor.py failed" >&2
+sleep 0.3
+kill "$clock_pid"; wait "$clock_pid" 2>/dev/null
+
 # Start-up to the first tick: the moment just before exec, then the probe's
 # own tick log (five starts).
 for run in 1 2 3 4 5; do

@@ -43,6 +43,8 @@ section_latency() {
         KEY=latency.wake10 $analyse latency "$logs/wake10.events" "$logs/wake10.keys" \
             press a "button 1 → \"a\" from rest, poll asleep (10 ms, \`--wake 1\`)" \
             "$logs/wake10.ticks"
+        KEY=latency.floor $analyse latency "$logs/floor.events" "$logs/floor.keys" press a \
+            "the floor: \"a\" through XTest from rest, no program (\`xtest_floor.py\`)"
     } >>"$out"
     report ""
     report "| tick | intervals | median | mean | 99th percentile | within 5 % |"

@@ -37,6 +37,7 @@ rows = [
     ("99th percentile press-to-key latency, 10 ms tick", "latency.button10.p99", 12, "%.2f ms", "<="),
     ("median press-to-key latency from rest, poll asleep", "latency.wake10.median", 1, "%.2f ms", "<="),
     ("99th percentile press-to-key latency from rest, poll asleep", "latency.wake10.p99", 2, "%.2f ms", "<="),
+    ("the same for XTest alone from rest, no program (the floor)", "latency.floor.p99", 2, "%.2f ms", "<="),
     ("idle wake-ups, Linux program at rest", "linux.wakeups", 1, "%.1f per second", "<="),
     ("idle wake-ups, Linux program without a joystick", "nojoy.wakeups", 1, "%.1f per second", "<="),
     ("idle wake-ups, pultara.exe under Wine (its process)", "windows.wakeups", 1, "%.1f per second", "<="),
@@ -66,20 +67,13 @@ PY
     report ""
     report "Where a figure misses:"
     report ""
-    report "- Idle CPU: the 10 ms poll means 100 wake-ups a second whatever the program does; the"
-    report "  row \"timer alone\" of the idle table is what those wake-ups cost on this machine (a"
-    report "  process that does nothing but sleep on the same timer). On a virtual machine a"
-    report "  wake-up costs tens of microseconds, which leaves little or nothing of the 0.3 % for"
-    report "  the tick's work. The rows \"adds to the bare 10 ms timer\" are the programs' own share:"
-    report "  for \`tick_probe\` one SDL joystick update with two non-blocking polls and the core's"
-    report "  tick (tens of nanoseconds, see \"one idle tick of the core\"); for \`pultara\` also one"
-    report "  pass of Qt's event loop per tick (glib's poll, Qt's timer bookkeeping, the X event"
-    report "  queue), which is most of its share. Meeting the budget would take fewer wake-ups:"
-    report "  stop polling while idle (wait for SDL joystick events, wake only on a change), which"
-    report "  gives up the fixed poll interval of the program's design, or poll on a thread of its"
-    report "  own and enter Qt's loop only when something changed, which moves the tick off the"
-    report "  GUI thread that the program's logic (boxes, modal loops, the window's values)"
-    report "  runs on."
+    report "- Idle CPU: while the joystick rests and the window is hidden the programs' poll timer"
+    report "  stops (\`docs/performance-by-hand.md\`); what wakes them then is the 5 s save and the"
+    report "  toolkit's own threads (the wake-up rows). The CPU rows of \`tick_probe rest\` and"
+    report "  \"timer alone\" tick every 10 ms, as the programs do while anything is active: 100"
+    report "  wake-ups a second, which on a virtual machine cost tens of microseconds each and leave"
+    report "  little of the 0.3 % for the tick's work (the core's own tick takes tens of"
+    report "  nanoseconds, see \"one idle tick of the core\")."
     report "- \`pultara.exe\` under Wine: its CPU, wake-ups and memory are mostly Wine's (the"
     report "  process hosts Wine's own DLLs and heap and talks to wineserver for every message), so"
     report "  they are a reference, not the figures of the program on Windows, which this machine"
@@ -87,7 +81,13 @@ PY
     report "  same shape); each save writes and reads back every setting through wineserver,"
     report "  about 350 blocking round trips, which is why it shows some 36 context switches a"
     report "  second. wineserver's own timer wakes it about 62 times a second beside any program."
-    report "- Press-to-key latency: a change waits for the next tick (uniform over one interval,"
+    report "- Press-to-key latency from rest: the press is acted on at once and the program asks the"
+    report "  X server one question before its first key (the foreground window, to give the focus"
+    report "  back); the rest is the X server's delivery. On this virtual machine a few per cent of"
+    report "  keys sent through XTest arrive about 3 ms late with no program in between, so the 99th"
+    report "  percentile of the floor row changes from run to run between about 1 and 3.6 ms, and the"
+    report "  program's row cannot be below it."
+    report "- Press-to-key latency while ticking: a change waits for the next tick (uniform over one interval,"
     report "  median 5 ms at 10 ms) and then the tick's work and the X server's delivery (the rows"
     report "  \"of which\" split the two). The 99th percentile is one interval plus the work plus"
     report "  whatever delays the scheduler adds on a loaded machine; late ticks show in the tick"
