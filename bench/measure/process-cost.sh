@@ -43,12 +43,27 @@ if [ -z "$pid" ] || [ ! -d "/proc/$pid" ]; then
     echo "not running" >"$out"; kill "$launcher" 2>/dev/null; exit 0
 fi
 
-# Nanoseconds on a CPU of process $1, summed over the threads (finer than the
-# clock ticks of /proc/PID/stat).
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%d", n}'; }
+# Per thread of process $1, "TID value" lines: nanoseconds on a CPU (finer
+# than the clock ticks of /proc/PID/stat), and context switches.
+cpu_ns() {
+    local task
+    for task in /proc/"$1"/task/*; do
+        awk -v tid="${task##*/}" '{print tid, $1}' "$task/schedstat" 2>/dev/null
+    done
+}
 switches() {
-    cat /proc/"$1"/task/*/status 2>/dev/null |
-        awk '/^(voluntary|nonvoluntary)_ctxt_switches/ {n += $2} END {print n}'
+    local task
+    for task in /proc/"$1"/task/*; do
+        awk -v tid="${task##*/}" '/^(voluntary|nonvoluntary)_ctxt_switches/ {n += $2}
+            END {print tid, n}' "$task/status" 2>/dev/null
+    done
+}
+# What the threads did between two such lists: a thread that ended meanwhile
+# takes its count with it and is left out, a thread that started counts from 0,
+# so a program whose idle threads end does not show a negative figure.
+grown() {
+    awk 'NR == FNR {before[$1] = $2; next} {total += $2 - ($1 in before ? before[$1] : 0)}
+        END {printf "%d", total}' <(printf '%s\n' "$1") <(printf '%s\n' "$2")
 }
 field() { awk -v f="$2:" '$1 == f {print $2}' "/proc/$1/status"; }
 # pid, CPU ns and switches at the start, wake-ups/s -> the figures line
@@ -60,7 +75,7 @@ figures() {
     # proportional share of everything it maps (Pss).
     anon=$(field "$p" RssAnon)
     pss=$(awk '$1 == "Pss:" {print $2}' "/proc/$p/smaps_rollup" 2>/dev/null)
-    awk -v t="$((t1 - t0))" -v s="$((s1 - s0))" -v w0="$w0" -v w1="$w1" \
+    awk -v t="$(grown "$t0" "$t1")" -v s="$(grown "$s0" "$s1")" -v w0="$w0" -v w1="$w1" \
         -v rss="${rss:-0}" -v hwm="${hwm:-0}" -v anon="${anon:-0}" -v pss="${pss:-0}" \
         -v b="${bursts:-0}" \
         'BEGIN {d = w1 - w0; printf "%.3f %.1f %d %d %d %d %.2f\n", 100 * t / 1e9 / d, s / d, rss, hwm, anon, pss, b}'

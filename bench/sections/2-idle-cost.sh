@@ -34,7 +34,7 @@ label, key, figures = sys.argv[2], sys.argv[3], sys.argv[4]
 median = [statistics.median(column) for column in zip(*runs)]
 cpus = sorted(run[0] for run in runs)
 mb = lambda kb: f"{kb / 1024:.1f} MB"
-print(f"| {label} | {median[0]:.3f} % | {cpus[0]:.3f} to {cpus[-1]:.3f} % ({len(runs)} runs) "
+print(f"| {label} | {median[0]:.3f} % | {cpus[0]:.3f} to {cpus[-1]:.3f} % ({len(runs)} run{'s' if len(runs) > 1 else ''}) "
       f"| {median[6]:.2f} | {median[1]:.1f} | {mb(median[2])} | {mb(median[3])} | {mb(median[4])} "
       f"| {mb(median[5])} |")
 with open(figures, "a") as f:
@@ -67,8 +67,13 @@ section_idle() {
     report "on the desktop maps too."
     report "Command: \`tests/e2e-linux/virtual-desktop.sh --no-sound -- bench/measure/process-cost.sh OUT $seconds -- PROGRAM\`."
     report ""
-    report "Each program runs $rounds times, the programs taking turns, and each row gives the"
-    report "medians (CPU and wake-ups vary from run to run on a virtual machine)."
+    if [ "$rounds" = 1 ]; then
+        report "Each program runs once, the programs taking turns (CPU and wake-ups vary from run"
+        report "to run on a virtual machine: \`IDLE_ROUNDS=3\` gives medians of three)."
+    else
+        report "Each program runs $rounds times, the programs taking turns, and each row gives the"
+        report "medians (CPU and wake-ups vary from run to run on a virtual machine)."
+    fi
     report ""
     report "| program (10 ms tick) | CPU of one core | CPU, lowest to highest | wake-ups/s | context switches/s | VmRSS | VmHWM | RssAnon | Pss |"
     report "|---|---|---|---|---|---|---|---|---|"
