@@ -9,8 +9,9 @@ probe="$build/bench/measure/tick_probe"
 clock="$build/bench/measure/key_clock"
 title="Pultara key clock"
 
-# with_clock NAME [key_clock options] -- tick_probe arguments
-with_clock() {
+# around_clock NAME [key_clock options] -- command: runs the command while
+# key_clock notes the keys in NAME.keys.
+around_clock() {
     local name=$1; shift
     local options=()
     while [ "$1" != -- ]; do options+=("$1"); shift; done
@@ -19,9 +20,19 @@ with_clock() {
     local pid=$!
     for _ in $(seq 100); do xwininfo -name "$title" >/dev/null 2>&1 && break; sleep 0.05; done
     sleep 0.3
-    "$probe" "$@" --title "$title" --log "$out/$name.events" || echo "tick_probe $* failed" >&2
+    "$@" || echo "$* failed" >&2
     sleep 0.3
     kill "$pid"; wait "$pid" 2>/dev/null
+}
+
+# with_clock NAME [key_clock options] -- tick_probe arguments
+with_clock() {
+    local name=$1; shift
+    local options=()
+    while [ "$1" != -- ]; do options+=("$1"); shift; done
+    shift
+    around_clock "$name" "${options[@]}" -- \
+        "$probe" "$@" --title "$title" --log "$out/$name.events"
 }
 
 with_clock presses10 -- presses --count "$presses" --interval 10 --tick-log "$out/presses10.ticks"
@@ -35,13 +46,7 @@ with_clock rest10 -- rest --seconds "$seconds" --interval 10 --tick-log "$out/re
 with_clock pointer --pointer-ms 2 --warp 10,400 -- pointer --seconds 1 --interval 10
 
 # The floor: keys through XTest from rest with no program in between.
-"$clock" --title "$title" --log "$out/floor.keys" &
-clock_pid=$!
-for _ in $(seq 100); do xwininfo -name "$title" >/dev/null 2>&1 && break; sleep 0.05; done
-sleep 0.3
-python3 "$(dirname "$0")/xtest_floor.py" "$presses" "$out/floor.events" || echo "xtest_floor.py failed" >&2
-sleep 0.3
-kill "$clock_pid"; wait "$clock_pid" 2>/dev/null
+around_clock floor -- python3 "$(dirname "$0")/xtest_floor.py" "$presses" "$out/floor.events"
 
 # Start-up to the first tick: the moment just before exec, then the probe's
 # own tick log (five starts).

@@ -3,16 +3,13 @@
 namespace pultara {
 
 bool PollSleep::MaySleep() const {
-    return !noisy_ && !settling_ && hooks_.canWake() && hooks_.atRest();
+    return !noisy_ && hooks_.nowMs() >= settledAt_ && hooks_.canWake() && hooks_.atRest();
 }
 
 bool PollSleep::AfterTick() {
     const std::uint64_t now = hooks_.nowMs();
     if (noisy_ && now >= noisyUntil_) {
         noisy_ = false;
-    }
-    if (settling_ && now >= settledAt_) {
-        settling_ = false;
     }
     const bool woken = woken_;
     woken_ = false;
@@ -49,7 +46,6 @@ bool PollSleep::JoystickSignal() {
 void PollSleep::DeviceChange() {
     noisy_ = false;
     idleSignals_ = 0;
-    settling_ = true;
     settledAt_ = hooks_.nowMs() + kDeviceSettleMs;
 }
 

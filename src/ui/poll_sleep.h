@@ -56,8 +56,7 @@ private:
     bool noisy_ = false;
     std::uint64_t noisyUntil_ = 0;
     std::uint64_t windowStart_ = 0;
-    bool settling_ = false;
-    std::uint64_t settledAt_ = 0;
+    std::uint64_t settledAt_ = 0;  // polled until then after a device change
     int idleSignals_ = 0;
 };
 
