@@ -7,7 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(
   # build and unit tests
-  cmake ninja-build g++ clang clang-format
+  cmake ninja-build g++ clang clang-format ccache
   # static checks (scripts/lint.sh)
   clang-tidy shellcheck
   libgtest-dev libgmock-dev googletest libbenchmark-dev

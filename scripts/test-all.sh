@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
+# ccache keys on paths relative to the checkout, so another clone of the same
+# sources (a second work tree, CI's fresh clone) reuses what was compiled.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 step() { echo; echo "=== $*"; }
 
 step "formatting (clang-format, the project's .clang-format)"
