@@ -46,6 +46,7 @@ struct NullOperations : CommandOperations, AxisOperations {
     void MovePointerXInverted(std::uint32_t) override {}
     void MovePointerY(std::uint32_t) override {}
     void MovePointerYInverted(std::uint32_t) override {}
+    bool PointerWouldAct(std::uint32_t, bool) const override { return false; }
 };
 
 struct NullMixer : Mixer {

@@ -186,7 +186,7 @@ void RunTicksWaking(ProbeRig& rig, double intervalMs, const std::atomic<bool>& d
         return;
     }
     PollSleep sleep({[&rig] {
-                         return IsAtRest(rig.profile, rig.state, rig.state.sample,
+                         return IsAtRest(rig.profile, rig.state, rig.poll.Axes(), rig.state.sample,
                                          rig.window.IsMainWindowVisible());
                      },
                      [] { return true; },

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "actions/program_launcher.h"
+#include "engine/key_command.h"
 
 namespace pultara {
 
@@ -123,9 +124,7 @@ void ModeCommands::EnsureModeFocus() {
 // "#" or "!" is typed. "#" has done its work in the dispatcher (the command
 // repeats while held) and is dropped; "!" runs the rest as a program.
 bool ModeCommands::LaunchIfProgram(std::string& command) {
-    if (command.size() >= 2 && command[0] == '#') {
-        command.erase(0, 1);
-    }
+    command = std::string(WithoutRepeatMark(command));
     if (command.size() < 2 || command[0] != '!') {
         return false;
     }

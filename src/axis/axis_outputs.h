@@ -13,8 +13,8 @@
 namespace pultara {
 
 // What the poll tick does with an axis bound to the mixer or the pointer.
-// The last mixer values and the pointer remainders live in EngineState; the
-// speed limit is taken from the Profile on every call.
+// The pointer remainders live in EngineState; the speed limit is taken from
+// the Profile on every call.
 class AxisOutputs : public AxisOperations {
 public:
     AxisOutputs(const Profile& profile, EngineState& state, Mixer& mixer, Mouse& mouse,
@@ -22,7 +22,7 @@ public:
     AxisOutputs(const Profile& profile, EngineState& state, const Platform& platform)
         : AxisOutputs(profile, state, platform.mixer, platform.mouse, platform.processes) {}
 
-    void ApplyMixerAxis(std::uint32_t value, int kind, bool inverted) override;
+    void ApplyMixerAxis(std::uint32_t value, int control, bool inverted) override;
     void MovePointerX(std::uint32_t value) override { pointer_.MovePointerX(value); }
     void MovePointerXInverted(std::uint32_t value) override {
         pointer_.MovePointerXInverted(value);
@@ -31,9 +31,11 @@ public:
     void MovePointerYInverted(std::uint32_t value) override {
         pointer_.MovePointerYInverted(value);
     }
+    bool PointerWouldAct(std::uint32_t value, bool horizontal) const override {
+        return pointer_.WouldAct(value, horizontal);
+    }
 
 private:
-    EngineState& state_;
     Mixer& mixer_;
     PointerMotion pointer_;
 };

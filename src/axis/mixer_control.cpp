@@ -32,10 +32,6 @@ std::uint32_t MixerControlType(int kind) {
     }
 }
 
-int MixerSlot(int kind) {
-    return kind == 2 || kind == 3 ? kind - 1 : 0;
-}
-
 MixerOutcome SetMixerControl(Mixer& mixer, std::int64_t value, int kind) {
     if (mixer.Open() != kMixerOk) {
         return {false, "Couldn't open Mixer"};
@@ -58,9 +54,7 @@ MixerOutcome SetMixerControl(Mixer& mixer, std::int64_t value, int kind) {
     return {};
 }
 
-void ApplyMixerAxis(Mixer& mixer, std::array<std::uint32_t, 3>& lastValues, std::uint32_t value,
-                    int kind, bool inverted) {
-    lastValues[MixerSlot(kind)] = value;
+void ApplyMixerAxis(Mixer& mixer, std::uint32_t value, int kind, bool inverted) {
     // Signed, so that a position above the range inverts to 0 rather than
     // wrapping round to full volume.
     const std::int64_t position = value;

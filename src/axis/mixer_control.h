@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -21,19 +20,14 @@ struct MixerOutcome {
 // is volume.
 std::uint32_t MixerControlType(int kind);
 
-// Slot of LastMixerValues for a kind (0 volume, 1 treble, 2 bass), with the
-// same fallback to volume.
-int MixerSlot(int kind);
-
 // Sets the speaker line's control of `kind` to `value` clamped to 0..65535.
 // The mixer is opened for this call only and closed again after a successful
 // open, whatever fails afterwards.
 MixerOutcome SetMixerControl(Mixer& mixer, std::int64_t value, int kind);
 
-// Remembers the raw axis position in the kind's slot of `lastValues`, then
-// sets the control to the position, or to 65535 minus it when `inverted`.
-// A failure changes nothing else: the next change of the axis tries again.
-void ApplyMixerAxis(Mixer& mixer, std::array<std::uint32_t, 3>& lastValues, std::uint32_t value,
-                    int kind, bool inverted);
+// Sets the control of `kind` to the axis position, or to 65535 minus it when
+// `inverted`. A failure is not reported: the next change of the axis tries
+// again.
+void ApplyMixerAxis(Mixer& mixer, std::uint32_t value, int kind, bool inverted);
 
 }  // namespace pultara

@@ -72,6 +72,11 @@ PointerMotion::PointerMotion(const Profile& profile, EngineState& state, Mouse& 
                              Processes& processes)
     : profile_(profile), state_(state), mouse_(mouse), processes_(processes) {}
 
+bool PointerMotion::WouldAct(std::uint32_t value, bool horizontal) const {
+    const double remainder = horizontal ? state_.horizontalRemainder : state_.verticalRemainder;
+    return !PointerStaysStill(value, profile_.MaxMouseSpeed(), remainder);
+}
+
 void PointerMotion::Move(std::uint32_t value, Direction direction, int sign) {
     const bool horizontal = direction == Direction::Horizontal;
     double& remainder = horizontal ? state_.horizontalRemainder : state_.verticalRemainder;

@@ -47,6 +47,9 @@ public:
     // Small positions (stick forward) move up, large ones down.
     void MovePointerY(std::uint32_t value) { Move(value, Direction::Vertical, +1); }
     void MovePointerYInverted(std::uint32_t value) { Move(value, Direction::Vertical, -1); }
+    // Whether a move with `value` would move the pointer, raise the priority
+    // or change the direction's remainder (see PointerStaysStill).
+    bool WouldAct(std::uint32_t value, bool horizontal) const;
 
 private:
     enum class Direction { Horizontal, Vertical };

@@ -1,5 +1,7 @@
 #include "engine/dispatcher.h"
 
+#include "engine/key_command.h"
+
 namespace pultara {
 
 Dispatcher::Dispatcher(const Profile& profile, EngineState& state, MainWindowPort& window,
@@ -8,7 +10,7 @@ Dispatcher::Dispatcher(const Profile& profile, EngineState& state, MainWindowPor
 
 bool Dispatcher::IsRepeatingButton(int button) const {
     const std::string& command = profile_.ButtonCommand(state_.activeMode, button);
-    return command.size() >= 2 && command[0] == '#' && !window_.IsMainWindowVisible();
+    return IsRepeatingCommand(command) && !window_.IsMainWindowVisible();
 }
 
 bool Dispatcher::SetButtonChecked(int button, bool checked) {

@@ -1,16 +1,34 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
+#include "engine/axis_action.h"
 #include "engine/profile.h"
 #include "ports/joystick.h"
 
 namespace pultara {
 
-// Mixer kinds as the axis actions name them; LastMixerValues has one slot each.
-inline constexpr int kMixerVolume = 1;
-inline constexpr int kMixerTreble = 2;
-inline constexpr int kMixerBass = 3;
+// The axis position last handed to each mixer control, uninverted, whichever
+// axis sent it; 0 until one is sent. The tick sends a control only a position
+// that differs from it, and remembers it here whether or not the mixer took it.
+class SentMixerPositions {
+public:
+    bool IsNew(int control, std::uint32_t position) const {
+        return position != positions_[Slot(control)];
+    }
+    void Remember(int control, std::uint32_t position) { positions_[Slot(control)] = position; }
+    std::uint32_t Last(int control) const { return positions_[Slot(control)]; }
+    bool operator==(const SentMixerPositions&) const = default;
+
+private:
+    static std::size_t Slot(int control) {
+        return control == kMixerTreble || control == kMixerBass
+                   ? static_cast<std::size_t>(control - 1)
+                   : 0;
+    }
+    std::array<std::uint32_t, 3> positions_{};
+};
 
 // Value the arrow guards take after every tick.
 inline constexpr std::uint32_t kArrowGuardAfterTick = 666;
@@ -22,8 +40,7 @@ inline constexpr JoystickSample kRestingSample{32768, 32768, 32768, 0};
 struct EngineState {
     JoystickSample sample;
     bool firstTickDone = false;
-    // Axis position last handed to the mixer, uninverted: volume, treble, bass.
-    std::array<std::uint32_t, 3> lastMixerValues{};
+    SentMixerPositions mixerSent;
     // Arrow-key guard per axis X, Y, Z: 0 before the first tick.
     std::array<std::uint32_t, 3> arrowGuards{};
     int activeMode = 1;

@@ -23,11 +23,15 @@ public:
 class AxisOperations {
 public:
     virtual ~AxisOperations() = default;
-    virtual void ApplyMixerAxis(std::uint32_t value, int kind, bool inverted) = 0;
+    // Sets mixer control `control` to `value`, or to 65535 minus it.
+    virtual void ApplyMixerAxis(std::uint32_t value, int control, bool inverted) = 0;
     virtual void MovePointerX(std::uint32_t value) = 0;
     virtual void MovePointerXInverted(std::uint32_t value) = 0;
     virtual void MovePointerY(std::uint32_t value) = 0;
     virtual void MovePointerYInverted(std::uint32_t value) = 0;
+    // Whether a pointer move with `value` (left and right when `horizontal`)
+    // would move the pointer or change anything the motion keeps.
+    virtual bool PointerWouldAct(std::uint32_t value, bool horizontal) const = 0;
 };
 
 // The parts of the main window that the tick and the dispatcher use.

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "engine/axis_action.h"
+#include "engine/axis_drive.h"
 #include "engine/dispatcher.h"
 #include "engine/engine_state.h"
 #include "engine/operations.h"
@@ -19,6 +19,9 @@ public:
               Joystick& joystick, Dispatcher& dispatcher, CommandOperations& commands,
               AxisOperations& axes, Dialogs& dialogs);
 
+    // The tick's axis half, which the rest rule asks too.
+    const AxisDrive& Axes() const { return axes_; }
+
     // The tick. An error raised by a command ends the tick where it happened
     // and is shown by the application's general error display.
     void Timer1Timer();
@@ -26,18 +29,12 @@ public:
 private:
     void RunTick();
     void ApplyButtons();
-    void ApplyAxis(Axis axis, std::uint32_t position);
-    void ApplyMixer(AxisAction action, std::uint32_t position);
-    void ApplyArrows(AxisAction action, std::uint32_t position, std::uint32_t guard);
-    void ApplyPointer(AxisAction action, std::uint32_t position);
 
-    const Profile& profile_;
     EngineState& state_;
     MainWindowPort& window_;
     Joystick& joystick_;
     Dispatcher& dispatcher_;
-    CommandOperations& commands_;
-    AxisOperations& axes_;
+    AxisDrive axes_;
     Dialogs& dialogs_;
 };
 

@@ -69,7 +69,7 @@ public:
     // rule with the main window's state); then the poll timer may wait for
     // the joystick to change.
     bool AtRest(const JoystickSample& sample) const {
-        return IsAtRest(profile_, state_, sample, main_.Visible());
+        return IsAtRest(profile_, state_, poll_.Axes(), sample, main_.Visible());
     }
     // The same for the reading the last tick took.
     bool AtRest() const { return AtRest(state_.sample); }

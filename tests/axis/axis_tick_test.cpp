@@ -33,7 +33,7 @@ TEST(AxisTick, InvertedVolumeIsSetOnceWhileTheStickRests) {
                      "mixerSetControlDetails(0x50030001, 65535)",
                      "mixerSetControlDetails(0x50030001, 0)"}));
     EXPECT_EQ(rig.platform.log.Only("mixerClose").size(), 3u);
-    EXPECT_EQ(rig.state.lastMixerValues[0], 65535u);
+    EXPECT_EQ(rig.state.mixerSent.Last(kMixerVolume), 65535u);
 }
 
 TEST(AxisTick, TwoAxesOnVolumeMakeEachOtherCountAsChanged) {

@@ -11,7 +11,7 @@ namespace {
 bool SameState(const EngineState& a, const EngineState& b) {
     return a.sample.xPos == b.sample.xPos && a.sample.yPos == b.sample.yPos &&
            a.sample.zPos == b.sample.zPos && a.sample.buttons == b.sample.buttons &&
-           a.firstTickDone == b.firstTickDone && a.lastMixerValues == b.lastMixerValues &&
+           a.firstTickDone == b.firstTickDone && a.mixerSent == b.mixerSent &&
            a.arrowGuards == b.arrowGuards && a.activeMode == b.activeMode &&
            a.horizontalRemainder == b.horizontalRemainder &&
            a.verticalRemainder == b.verticalRemainder && a.buttonChecked == b.buttonChecked &&
@@ -42,7 +42,8 @@ TEST_P(RestRuleAgainstTheTick, AtRestExactlyWhenTheTickHasNoEffect) {
     rig.platform.log.Clear();
     const EngineState before = rig.state;
 
-    const bool atRest = IsAtRest(rig.profile, rig.state, c.sample, rig.window.visible);
+    const bool atRest =
+        IsAtRest(rig.profile, rig.state, rig.poll.Axes(), c.sample, rig.window.visible);
     rig.platform.joystick.Queue(c.sample);
     rig.poll.Timer1Timer();
     const bool noEffect = rig.Calls().empty() && SameState(before, rig.state);
@@ -121,22 +122,23 @@ TEST(RestRule, HeldButtonsShownWindowAndUnsettledTicksAreNeverAtRest) {
     const JoystickSample held{32768, 32768, 32768, 0x1};
     rig.platform.joystick.Queue(held);
     rig.poll.Timer1Timer();
-    EXPECT_FALSE(IsAtRest(rig.profile, rig.state, held, false)) << "non-repeating button held";
+    EXPECT_FALSE(IsAtRest(rig.profile, rig.state, rig.poll.Axes(), held, false))
+        << "non-repeating button held";
 
     const JoystickSample centre{32768, 32768, 32768, 0};
     rig.platform.joystick.Queue(centre);
     rig.poll.Timer1Timer();
-    EXPECT_TRUE(IsAtRest(rig.profile, rig.state, centre, false));
-    EXPECT_FALSE(IsAtRest(rig.profile, rig.state, centre, true)) << "window shown";
-    EXPECT_FALSE(IsAtRest(rig.profile, rig.state, {32769, 32768, 32768, 0}, false))
+    EXPECT_TRUE(IsAtRest(rig.profile, rig.state, rig.poll.Axes(), centre, false));
+    EXPECT_FALSE(IsAtRest(rig.profile, rig.state, rig.poll.Axes(), centre, true)) << "window shown";
+    EXPECT_FALSE(IsAtRest(rig.profile, rig.state, rig.poll.Axes(), {32769, 32768, 32768, 0}, false))
         << "a new reading";
 
     EngineState unsettled = rig.state;
     unsettled.arrowGuards[1] = 0;  // a tick that ended early leaves its guards
-    EXPECT_FALSE(IsAtRest(rig.profile, unsettled, centre, false));
+    EXPECT_FALSE(IsAtRest(rig.profile, unsettled, rig.poll.Axes(), centre, false));
     unsettled = rig.state;
     unsettled.firstTickDone = false;
-    EXPECT_FALSE(IsAtRest(rig.profile, unsettled, centre, false));
+    EXPECT_FALSE(IsAtRest(rig.profile, unsettled, rig.poll.Axes(), centre, false));
 }
 
 }  // namespace

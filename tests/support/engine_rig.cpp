@@ -25,9 +25,6 @@ void RecordingOperations::ActivateModeTarget(int mode) {
 void RecordingOperations::ApplyMixerAxis(std::uint32_t value, int kind, bool inverted) {
     log_.Add("ApplyMixerAxis(" + std::to_string(value) + ", " + std::to_string(kind) + ", " +
              (inverted ? "inverted" : "plain") + ")");
-    if (state != nullptr) {
-        state->lastMixerValues[kind - 1] = value;
-    }
 }
 
 void RecordingOperations::MovePointerX(std::uint32_t value) {

@@ -25,11 +25,15 @@ public:
     void MovePointerXInverted(std::uint32_t value) override;
     void MovePointerY(std::uint32_t value) override;
     void MovePointerYInverted(std::uint32_t value) override;
+    // Every pointer call is recorded, so every one counts as acting.
+    bool PointerWouldAct(std::uint32_t /*value*/, bool /*horizontal*/) const override {
+        return true;
+    }
 
     // Lets a test make an operation raise an error, as a malformed key
     // command does.
     std::string failExecuteWith;
-    EngineState* state = nullptr;  // ApplyMixerAxis records its slot here
+    EngineState* state = nullptr;  // ActivateModeTarget sets the ActiveMode here
 
 private:
     fake::CallLog& log_;
