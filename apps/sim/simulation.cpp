@@ -98,7 +98,8 @@ void Simulation::Tick(const JoystickSample* sample) {
         ++slept_;
         return;
     }
-    if (sample != nullptr) {
+    // An unplugged joystick's reading is lost, not kept for later.
+    if (sample != nullptr && fakes_.joystick.connected) {
         fakes_.joystick.Queue(*sample);
     }
     app_->program().Timer1Timer();
@@ -146,6 +147,8 @@ void Simulation::Act(const ScriptStep& step) {
         Rename(static_cast<int>(step.number), w[2]);
     } else if (what == "close") {
         program.CloseMainWindow();
+    } else if (what == "unplug" || what == "plug") {
+        fakes_.joystick.connected = what == "plug";
     } else if (what == "wait") {
         AdvanceTo(now_ + static_cast<std::uint64_t>(step.number));
     }

@@ -96,12 +96,13 @@ enum class Argument { None, Name, NameText, NameIndex, Button, TrayButton, Milli
 
 const std::map<std::string, Argument, std::less<>>& Actions() {
     static const std::map<std::string, Argument, std::less<>> actions{
-        {"tray", Argument::TrayButton},  {"taskbar-created", Argument::None},
-        {"click", Argument::Name},       {"enter", Argument::Name},
-        {"set", Argument::NameText},     {"select", Argument::NameIndex},
-        {"minimise", Argument::None},    {"restore", Argument::None},
-        {"close", Argument::None},       {"rename", Argument::Button},
-        {"wait", Argument::Milliseconds}};
+        {"tray", Argument::TrayButton},   {"taskbar-created", Argument::None},
+        {"click", Argument::Name},        {"enter", Argument::Name},
+        {"set", Argument::NameText},      {"select", Argument::NameIndex},
+        {"minimise", Argument::None},     {"restore", Argument::None},
+        {"close", Argument::None},        {"rename", Argument::Button},
+        {"wait", Argument::Milliseconds}, {"unplug", Argument::None},
+        {"plug", Argument::None}};
     return actions;
 }
 

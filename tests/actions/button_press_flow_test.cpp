@@ -32,18 +32,6 @@ TEST_F(ButtonPress, TypesIntoTheModeWindowOnceAndTheFocusComesBack) {
     EXPECT_EQ(desktop.foreground, 0x100U);
 }
 
-TEST_F(ButtonPress, HashBangCommandLaunchesOnEveryTickWhileHeld) {
-    rig.platform.processes.startable = {"calc.exe "};
-    rig.profile.SetButtonCommand(1, 4, "#!calc.exe");
-    rig.Tick(Held({4}));
-    rig.Tick(Held({4}));
-    rig.Tick(Held({4}));
-    rig.Tick(0);
-    rig.Tick(0);
-    EXPECT_EQ(rig.platform.log.Only("CreateProcessA"), Lines(3, "CreateProcessA(\"calc.exe \")"));
-    EXPECT_EQ(rig.platform.log.Only("CheckBox"), Lines{});
-}
-
 TEST_F(ButtonPress, MalformedCountSkipsTheRestoreAndReachesTheErrorDisplay) {
     rig.profile.SetButtonCommand(1, 2, "{LEFT 3x}");
     rig.Tick(Held({2}));

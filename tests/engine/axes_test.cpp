@@ -60,30 +60,6 @@ TEST(ArrowGuards, TheZeroSampleSendsFromTheSecondTickAndEveryTickAfter) {
     EXPECT_EQ(rig.state.arrowGuards[0], 666u);
 }
 
-// Without a joystick (never plugged in, or pulled out while deflected with a
-// button held) the stick rests: nothing keeps moving and the held button's
-// mouse button is let go as at an ordinary release.
-TEST(NoJoystick, TheStickRestsAndHeldButtonsAreReleased) {
-    EngineRig rig;
-    rig.profile.SetAxisListPosition(Axis::X, 7);
-    rig.profile.SetAxisListPosition(Axis::Y, 13);
-    rig.profile.SetMouseButton(GlobalMouseButton::Left, 1);
-    rig.platform.joystick.connected = false;
-    rig.poll.Timer1Timer();
-    rig.poll.Timer1Timer();
-    EXPECT_EQ(rig.Calls(),
-              (Lines{"ButtonStartClick", "MovePointerY(32768)", "MovePointerY(32768)"}));
-    rig.platform.joystick.connected = true;
-    rig.Tick(0, 65535, 32768, Held({1}));
-    rig.platform.log.Clear();
-    rig.platform.joystick.connected = false;
-    rig.poll.Timer1Timer();
-    rig.poll.Timer1Timer();
-    EXPECT_EQ(rig.Calls(), (Lines{"CheckBox1 unchecked", "mouse_event(0x0004)",
-                                  "MovePointerY(32768)", "MovePointerY(32768)"}));
-    EXPECT_FALSE(rig.state.buttonChecked[0]);
-}
-
 TEST_F(Axes, MixerIsSetOnceWhileTheAxisRests) {
     rig.profile.SetAxisListPosition(Axis::X, 1);
     rig.Tick(1000, 32768, 32768, 0);

@@ -154,17 +154,6 @@ TEST_F(Buttons, MouseButtonIsLiftedWhenTheWindowWasShownMeanwhile) {
               (Lines{"mouse_event(0x0020)", "mouse_event(0x0040)"}));
 }
 
-TEST_F(Buttons, MouseButtonIsLiftedAfterASwitchIntoAModeWhereItRepeats) {
-    rig.profile.SetMouseButton(GlobalMouseButton::Right, 7);
-    rig.profile.SetButtonCommand(2, 7, "#x");
-    rig.Tick(0, 0, 0, Held({7}));
-    rig.state.activeMode = 2;
-    rig.Tick(0, 0, 0, Held({7}));
-    rig.Tick(0, 0, 0, 0);
-    EXPECT_EQ(rig.platform.log.Without({"CheckBox"}),
-              (Lines{"mouse_event(0x0008)", "mouse_event(0x0008)", "mouse_event(0x0010)"}));
-}
-
 TEST_F(Buttons, TheButtonThatWasPressedIsLiftedWhenTheAssignmentChangesMeanwhile) {
     rig.profile.SetMouseButton(GlobalMouseButton::Left, 3);
     rig.Tick(0, 0, 0, Held({3}));
