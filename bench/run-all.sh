@@ -18,8 +18,8 @@ trap 'rm -rf "$work"' EXIT
 quick=${QUICK:-0}
 
 bash scripts/install-deps.sh >/dev/null
-cmake --preset linux >/dev/null
-cmake --build --preset linux -j "$(nproc)" >/dev/null || { echo "build failed"; exit 1; }
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$(nproc)" >/dev/null || { echo "build failed"; exit 1; }
 build="$root/build/linux"
 # pultara.exe for the Wine rows, where the cross compiler is there.
 if command -v x86_64-w64-mingw32-g++ >/dev/null; then
