@@ -28,6 +28,8 @@ public:
     virtual ~StoreKey() = default;
     virtual std::optional<StoredValue> Read(const std::string& name) = 0;
     virtual bool Write(const std::string& name, const StoredValue& value) = 0;
+    // The names of the values the key holds, in no particular order.
+    virtual std::vector<std::string> ValueNames() = 0;
     // Closes the key now and keeps what was written. Returns false when that
     // could not be kept: a store that writes its medium only here (a file)
     // reports its failure this way. Later calls do nothing and return true.
@@ -44,6 +46,11 @@ public:
     // Opens a key for writing, creating it and every missing key above it;
     // null when that is not possible.
     virtual std::unique_ptr<StoreKey> CreateForWrite(const std::string& path) = 0;
+    // Keeps an unchanged copy of the key, with every key below it, as a file
+    // where the user can find it, before values the program could not read
+    // are written over. Returns the copy's path; nullopt when no copy could
+    // be kept.
+    virtual std::optional<std::string> KeepCopy(const std::string& path) = 0;
 };
 
 }  // namespace pultara

@@ -1,7 +1,12 @@
 #include "store/settings_store.h"
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "store/key_writer.h"
 #include "store/settings_table.h"
 #include "store/stored_values.h"
 
@@ -14,6 +19,24 @@ StoredValue ValueOf(const SettingEntry& entry, const Profile& profile) {
                                            : DwordValue(entry.number(profile));
 }
 
+bool SameName(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Whether the key holds any of the values from `from` to the end of the
+// table: the ones a load that ended at `from` has not applied.
+bool HoldsAnyFrom(StoreKey& key, std::vector<SettingEntry>::const_iterator from) {
+    const std::vector<std::string> held = key.ValueNames();
+    return std::any_of(from, SettingsTable().end(), [&held](const SettingEntry& entry) {
+        return std::any_of(held.begin(), held.end(), [&entry](const std::string& name) {
+            return SameName(name, entry.name);
+        });
+    });
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialogs)
@@ -21,51 +44,72 @@ SettingsStore::SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialo
 
 SaveResult SettingsStore::SaveSettings() {
     unsaved_ = true;
-    std::unique_ptr<StoreKey> key = store_.CreateForWrite(kSettingsKeyPath);
-    if (!key) {
-        ShowSaveFailure(dialogs_);
-        return SaveResult::KeyUnavailable;
-    }
+    std::vector<NamedValue> values;
     for (const SettingEntry& entry : SettingsTable()) {
-        if (!key->Write(entry.name, ValueOf(entry, profile_))) {
-            ShowSaveFailure(dialogs_);
+        values.push_back({entry.name, ValueOf(entry, profile_)});
+    }
+    std::unique_ptr<StoreKey> key = store_.CreateForWrite(kSettingsKeyPath);
+    // The values a load could not read are kept before they are written
+    // over; without a copy nothing is written.
+    std::optional<std::string> copy;
+    if (key && unread_) {
+        copy = store_.KeepCopy(kSettingsKeyPath);
+        if (!copy) {
             key->Close();
+            ShowSaveFailure(dialogs_);
             return SaveResult::Failed;
         }
     }
-    // A store that reaches its medium only on closing reports failure here.
-    if (!key->Close()) {
-        ShowSaveFailure(dialogs_);
-        return SaveResult::Failed;
+    const SaveResult result = WriteValues(key.get(), values, dialogs_);
+    unsaved_ = result != SaveResult::Saved;
+    if (copy) {
+        // Told after the save, so that a save while the box is open finds
+        // everything settled.
+        TellAboutCopy(*std::exchange(unread_, std::nullopt), *copy);
     }
-    unsaved_ = false;
-    return SaveResult::Saved;
+    return result;
+}
+
+void SettingsStore::TellAboutCopy(const std::string& unread, const std::string& copy) {
+    dialogs_.ShowMessage("Der gespeicherte Wert \"" + unread +
+                             "\" der Programmeinstellungen war nicht lesbar. Die gespeicherten "
+                             "Einstellungen wurden vor dem Sichern unverändert als \"" +
+                             copy + "\" aufbewahrt.",
+                         "Information", MessageIcon::Information);
 }
 
 void SettingsStore::LoadSettings() {
     if (unsaved_) {
         return;  // the stored values are older than the ones in memory
     }
+    unread_.reset();
     std::unique_ptr<StoreKey> key = store_.OpenForRead(kSettingsKeyPath);
     if (!key) {
         return;
     }
-    for (const SettingEntry& entry : SettingsTable()) {
-        if (!LoadOne(*key, entry)) {
-            return;  // a read error ends the load; the rest keep their values
+    const std::vector<SettingEntry>& table = SettingsTable();
+    for (auto entry = table.begin(); entry != table.end(); ++entry) {
+        std::optional<StoredValue> value = key->Read(entry->name);
+        if (!LoadOne(*entry, value)) {
+            // A read error ends the load; the rest keep their values, which
+            // the next save writes over what is stored.
+            if (value || HoldsAnyFrom(*key, entry)) {
+                unread_ = entry->name;
+            }
+            return;
         }
     }
 }
 
-bool SettingsStore::LoadOne(StoreKey& key, const SettingEntry& entry) {
+bool SettingsStore::LoadOne(const SettingEntry& entry, const std::optional<StoredValue>& value) {
     if (entry.kind == SettingKind::Text) {
-        std::optional<std::string> text = ReadText(key.Read(entry.name));
+        std::optional<std::string> text = ReadText(value);
         if (text) {
             entry.setText(profile_, *text);
         }
         return text.has_value();
     }
-    std::optional<std::uint32_t> number = ReadDword(key.Read(entry.name));
+    std::optional<std::uint32_t> number = ReadDword(value);
     if (number) {
         entry.setNumber(profile_, *number);
     }
