@@ -17,7 +17,6 @@ public:
         log_.Add("RegQueryValueExA(" + fake::Quoted(name) + ")");
         return inner_->Read(name);
     }
-    std::vector<std::string> ValueNames() override { return inner_->ValueNames(); }
     bool Write(const std::string& name, const StoredValue& value) override {
         log_.Add("RegSetValueExA(" + fake::Quoted(name) + ", " + std::to_string(value.type) + ")");
         return inner_->Write(name, value);

@@ -7,7 +7,7 @@
 namespace pultara::sim {
 
 // Passes every call to another store and logs it as the registry call it
-// stands for (listing value names and keeping a copy are only passed on).
+// stands for (keeping a copy is only passed on).
 class LoggingStore : public ValueStore {
 public:
     LoggingStore(ValueStore& inner, fake::CallLog& log) : inner_(inner), log_(log) {}

@@ -28,8 +28,6 @@ public:
     virtual ~StoreKey() = default;
     virtual std::optional<StoredValue> Read(const std::string& name) = 0;
     virtual bool Write(const std::string& name, const StoredValue& value) = 0;
-    // The names of the values the key holds, in no particular order.
-    virtual std::vector<std::string> ValueNames() = 0;
     // Closes the key now and keeps what was written. Returns false when that
     // could not be kept: a store that writes its medium only here (a file)
     // reports its failure this way. Later calls do nothing and return true.

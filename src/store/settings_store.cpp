@@ -1,7 +1,6 @@
 #include "store/settings_store.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -17,24 +16,6 @@ namespace {
 StoredValue ValueOf(const SettingEntry& entry, const Profile& profile) {
     return entry.kind == SettingKind::Text ? TextValue(entry.text(profile))
                                            : DwordValue(entry.number(profile));
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-// Whether the key holds any of the values from `from` to the end of the
-// table: the ones a load that ended at `from` has not applied.
-bool HoldsAnyFrom(StoreKey& key, std::vector<SettingEntry>::const_iterator from) {
-    const std::vector<std::string> held = key.ValueNames();
-    return std::any_of(from, SettingsTable().end(), [&held](const SettingEntry& entry) {
-        return std::any_of(held.begin(), held.end(), [&entry](const std::string& name) {
-            return SameName(name, entry.name);
-        });
-    });
 }
 
 }  // namespace
@@ -91,9 +72,10 @@ void SettingsStore::LoadSettings() {
     for (auto entry = table.begin(); entry != table.end(); ++entry) {
         std::optional<StoredValue> value = key->Read(entry->name);
         if (!LoadOne(*entry, value)) {
-            // A read error ends the load; the rest keep their values, which
-            // the next save writes over what is stored.
-            if (value || HoldsAnyFrom(*key, entry)) {
+            // A read error ends the load; the rest keep their values. A
+            // value that is there but of the wrong type is then written
+            // over by the next save, and the ones after it too.
+            if (value) {
                 unread_ = entry->name;
             }
             return;

@@ -19,9 +19,8 @@ public:
     // Writes every value. A failed write skips the values after it and shows
     // the failure box; what was written before stays written. A key that
     // cannot be opened or created (a read-only key) writes nothing and shows
-    // the same box. After a load that ended at a value it could not read,
-    // while the key held that value or values after it, the key is first
-    // kept as a copy and the user is told where (one box); without a copy
+    // the same box. After a load that ended at a value of the wrong type,
+    // the key is first kept as a copy and the user is told where (one box); without a copy
     // nothing is written over it.
     SaveResult SaveSettings();
     // Reads every value back, applying each before the next is read. A

@@ -34,14 +34,6 @@ public:
         return it->second;
     }
 
-    std::vector<std::string> ValueNames() override {
-        std::vector<std::string> names;
-        for (const auto& [name, value] : values_) {
-            names.push_back(name);
-        }
-        return names;
-    }
-
     bool Write(const std::string& name, const StoredValue& value) override {
         if (store_.logValues) {
             log_.Add("RegSetValueExA(" + Quoted(name) + ", " + std::to_string(value.type) + ")");

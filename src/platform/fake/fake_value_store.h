@@ -13,8 +13,8 @@ namespace pultara::fake {
 // An in-memory registry of the current user. Paths and value names compare
 // without regard to case (ASCII). Logs `RegOpenKeyExA("PATH")`,
 // `RegCreateKeyExA("PATH")`, `RegQueryValueExA("NAME")`,
-// `RegSetValueExA("NAME", TYPE)` and `RegCloseKey`; listing the value names
-// and keeping a copy only look and are not logged.
+// `RegSetValueExA("NAME", TYPE)` and `RegCloseKey`; keeping a copy is not
+// logged.
 class FakeValueStore : public ValueStore {
 public:
     using Values = std::map<std::string, StoredValue>;  // keyed by lower-case name

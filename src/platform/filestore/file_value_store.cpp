@@ -40,16 +40,6 @@ public:
         return value != nullptr ? std::optional<StoredValue>(*value) : std::nullopt;
     }
 
-    std::vector<std::string> ValueNames() override {
-        std::vector<std::string> names;
-        if (const RegKey* key = store_.document_.Find(path_)) {
-            for (const RegValue& value : key->values) {
-                names.push_back(value.name);
-            }
-        }
-        return names;
-    }
-
     bool Write(const std::string& name, const StoredValue& value) override {
         if (!forWrite_ || closed_ || !Writable(name)) {
             return false;

@@ -149,14 +149,6 @@ public:
         return value;
     }
 
-    std::vector<std::string> ValueNames() override {
-        std::vector<std::string> names;
-        ForEachValue(key_, [&names](const std::string& name, const StoredValue& /*value*/) {
-            names.push_back(name);
-        });
-        return names;
-    }
-
     bool Write(const std::string& name, const StoredValue& value) override {
         const std::vector<BYTE> raw = IsStringType(value.type)
                                           ? Utf8ToStringData(value.data)

@@ -8,7 +8,7 @@ namespace pultara::win32 {
 // open with KEY_READ for reading and KEY_WRITE (creating missing keys,
 // non-volatile) for writing. Strings are stored as the registry's UTF-16
 // and handed to the core as UTF-8 with their terminating zero byte.
-// Listing the value names and keeping a copy read the key as it is.
+// Keeping a copy reads the key as it is.
 class RegistryStore : public ValueStore {
 public:
     std::unique_ptr<StoreKey> OpenForRead(const std::string& path) override;
