@@ -7,12 +7,15 @@
 namespace pultara::sim {
 
 // Passes every call to another store and logs it as the registry call it
-// stands for.
+// stands for (keeping a copy is only passed on).
 class LoggingStore : public ValueStore {
 public:
     LoggingStore(ValueStore& inner, fake::CallLog& log) : inner_(inner), log_(log) {}
     std::unique_ptr<StoreKey> OpenForRead(const std::string& path) override;
     std::unique_ptr<StoreKey> CreateForWrite(const std::string& path) override;
+    std::optional<std::string> KeepCopy(const std::string& path) override {
+        return inner_.KeepCopy(path);
+    }
 
 private:
     ValueStore& inner_;

@@ -44,6 +44,11 @@ public:
     // Opens a key for writing, creating it and every missing key above it;
     // null when that is not possible.
     virtual std::unique_ptr<StoreKey> CreateForWrite(const std::string& path) = 0;
+    // Keeps an unchanged copy of the key, with every key below it, as a file
+    // where the user can find it, before values the program could not read
+    // are written over. Returns the copy's path; nullopt when no copy could
+    // be kept.
+    virtual std::optional<std::string> KeepCopy(const std::string& path) = 0;
 };
 
 }  // namespace pultara

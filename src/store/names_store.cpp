@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "store/key_writer.h"
 #include "store/stored_values.h"
 
 namespace pultara {
@@ -32,23 +33,12 @@ void NamesStore::LoadButtonNames() {
 }
 
 SaveResult NamesStore::SaveButtonNames() {
-    std::unique_ptr<StoreKey> key = store_.CreateForWrite(kNamesKeyPath);
-    if (!key) {
-        ShowSaveFailure(dialogs_);
-        return SaveResult::KeyUnavailable;
-    }
+    std::vector<NamedValue> values;
     for (int button = 1; button <= kButtonCount; ++button) {
-        if (!key->Write(ValueName(button), TextValue(profile_.ButtonName(button)))) {
-            ShowSaveFailure(dialogs_);
-            key->Close();
-            return SaveResult::Failed;
-        }
+        values.push_back({ValueName(button), TextValue(profile_.ButtonName(button))});
     }
-    if (!key->Close()) {
-        ShowSaveFailure(dialogs_);
-        return SaveResult::Failed;
-    }
-    return SaveResult::Saved;
+    std::unique_ptr<StoreKey> key = store_.CreateForWrite(kNamesKeyPath);
+    return WriteValues(key.get(), values, dialogs_);
 }
 
 void NamesStore::ResetButtonNames() {

@@ -1,7 +1,11 @@
 #include "store/settings_store.h"
 
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "store/key_writer.h"
 #include "store/settings_table.h"
 #include "store/stored_values.h"
 
@@ -21,51 +25,73 @@ SettingsStore::SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialo
 
 SaveResult SettingsStore::SaveSettings() {
     unsaved_ = true;
-    std::unique_ptr<StoreKey> key = store_.CreateForWrite(kSettingsKeyPath);
-    if (!key) {
-        ShowSaveFailure(dialogs_);
-        return SaveResult::KeyUnavailable;
-    }
+    std::vector<NamedValue> values;
     for (const SettingEntry& entry : SettingsTable()) {
-        if (!key->Write(entry.name, ValueOf(entry, profile_))) {
-            ShowSaveFailure(dialogs_);
+        values.push_back({entry.name, ValueOf(entry, profile_)});
+    }
+    std::unique_ptr<StoreKey> key = store_.CreateForWrite(kSettingsKeyPath);
+    // The values a load could not read are kept before they are written
+    // over; without a copy nothing is written.
+    std::optional<std::string> copy;
+    if (key && unread_) {
+        copy = store_.KeepCopy(kSettingsKeyPath);
+        if (!copy) {
             key->Close();
+            ShowSaveFailure(dialogs_);
             return SaveResult::Failed;
         }
     }
-    // A store that reaches its medium only on closing reports failure here.
-    if (!key->Close()) {
-        ShowSaveFailure(dialogs_);
-        return SaveResult::Failed;
+    const SaveResult result = WriteValues(key.get(), values, dialogs_);
+    unsaved_ = result != SaveResult::Saved;
+    if (copy) {
+        // Told after the save, so that a save while the box is open finds
+        // everything settled.
+        TellAboutCopy(*std::exchange(unread_, std::nullopt), *copy);
     }
-    unsaved_ = false;
-    return SaveResult::Saved;
+    return result;
+}
+
+void SettingsStore::TellAboutCopy(const std::string& unread, const std::string& copy) {
+    dialogs_.ShowMessage("Der gespeicherte Wert \"" + unread +
+                             "\" der Programmeinstellungen war nicht lesbar. Die gespeicherten "
+                             "Einstellungen wurden vor dem Sichern unverändert als \"" +
+                             copy + "\" aufbewahrt.",
+                         "Information", MessageIcon::Information);
 }
 
 void SettingsStore::LoadSettings() {
     if (unsaved_) {
         return;  // the stored values are older than the ones in memory
     }
+    unread_.reset();
     std::unique_ptr<StoreKey> key = store_.OpenForRead(kSettingsKeyPath);
     if (!key) {
         return;
     }
-    for (const SettingEntry& entry : SettingsTable()) {
-        if (!LoadOne(*key, entry)) {
-            return;  // a read error ends the load; the rest keep their values
+    const std::vector<SettingEntry>& table = SettingsTable();
+    for (auto entry = table.begin(); entry != table.end(); ++entry) {
+        std::optional<StoredValue> value = key->Read(entry->name);
+        if (!LoadOne(*entry, value)) {
+            // A read error ends the load; the rest keep their values. A
+            // value that is there but of the wrong type is then written
+            // over by the next save, and the ones after it too.
+            if (value) {
+                unread_ = entry->name;
+            }
+            return;
         }
     }
 }
 
-bool SettingsStore::LoadOne(StoreKey& key, const SettingEntry& entry) {
+bool SettingsStore::LoadOne(const SettingEntry& entry, const std::optional<StoredValue>& value) {
     if (entry.kind == SettingKind::Text) {
-        std::optional<std::string> text = ReadText(key.Read(entry.name));
+        std::optional<std::string> text = ReadText(value);
         if (text) {
             entry.setText(profile_, *text);
         }
         return text.has_value();
     }
-    std::optional<std::uint32_t> number = ReadDword(key.Read(entry.name));
+    std::optional<std::uint32_t> number = ReadDword(value);
     if (number) {
         entry.setNumber(profile_, *number);
     }

@@ -276,6 +276,65 @@ TEST_F(FileStoreTest, ADamagedFileIsUsedAsFarAsPossibleThenKeptAsideOnce) {
     EXPECT_EQ(rig.log.Only("MessageBox").size(), 1u);
 }
 
+// A value of the wrong type ends the load; the first save keeps the file as
+// it was beside it and names the copy in one box.
+TEST_F(FileStoreTest, AWrongTypedValueKeepsTheFileBeforeTheSaveWritesOverIt) {
+    const std::string stored =
+        "Windows Registry Editor Version 5.00\n\n"
+        "[HKEY_CURRENT_USER\\Software\\Orvendt\\tevorin]\n"
+        "\"M1fte\"=dword:00000001\n"
+        "\"CheckBoxM1F\"=dword:00000000\n"
+        "\"M1b1\"=dword:00000005\n"
+        "\"M1b2\"=\"{F5}\"\n"
+        "\"M4b12\"=\"%{F4}\"\n";
+    fs::create_directories(file.parent_path());
+    WriteBytes(file, stored);
+    FileRig rig(file);
+    rig.settings.LoadSettings();
+    EXPECT_EQ(rig.profile.ButtonCommand(1, 2), "");  // after the stop: not read
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
+
+    auto boxes = rig.log.Only("MessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    std::optional<fs::path> kept;
+    for (const auto& entry : fs::directory_iterator(file.parent_path())) {
+        if (entry.path().filename().string().rfind("settings-damaged-20", 0) == 0) {
+            kept = entry.path();
+        }
+    }
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(ReadBytes(*kept), stored);
+    EXPECT_NE(boxes[0].find(kept->string()), std::string::npos);
+    EXPECT_NE(boxes[0].find("\"M1b1\""), std::string::npos);
+
+    rig.settings.LoadSettings();
+    rig.settings.SaveSettings();
+    EXPECT_EQ(rig.log.Only("MessageBox").size(), 1u);
+}
+
+#ifndef _WIN32
+// A file the user made read-only is a read-only key: left as it is, and each
+// save shows the failure box.
+TEST_F(FileStoreTest, AReadOnlyFileIsLeftAsItIsAndEachSaveShowsTheBox) {
+    FileRig first(file);
+    first.settings.SaveSettings();
+    const std::string stored = ReadBytes(file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    FileRig rig(file);
+    rig.settings.LoadSettings();
+    rig.profile.SetTitle(1, "edited");
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::KeyUnavailable);
+    EXPECT_EQ(rig.names.SaveButtonNames(), SaveResult::KeyUnavailable);
+    EXPECT_EQ(rig.log.Only("MessageBox").size(), 2u);
+    EXPECT_EQ(ReadBytes(file), stored);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    rig.settings.LoadSettings();
+    EXPECT_EQ(rig.profile.Mode(1).title, "edited");  // the edit stays for the next try
+}
+#endif
+
 #ifndef _WIN32
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {

@@ -207,5 +207,74 @@ TEST(SettingsLoadNumbers, TheMouseSpeedIsTakenUnchecked) {
     EXPECT_EQ(rig.profile.MaxMouseSpeed(), -256);
 }
 
+// The save-and-load cycle after a load that ended at a value it could not
+// read: what was stored is kept before the save writes the defaults over it.
+std::string Text(const fake::FakeValueStore::Values& key, const std::string& name) {
+    return ReadText(key.at(fake::FakeValueStore::Normalise(name))).value();
+}
+
+TEST(SettingsUnreadValues, AWrongTypedValueIsKeptWithEverythingAfterItBeforeTheSave) {
+    StoreRig rig;
+    StoreFullProfile(rig.platform.store);
+    rig.platform.store.PutDword(kSettingsKey, "M1b1", 5);
+    rig.settings.LoadSettings();
+    EXPECT_EQ(rig.profile.ButtonCommand(1, 2), "");            // not read
+    EXPECT_TRUE(rig.platform.log.Only("MessageBox").empty());  // the load stays silent
+
+    rig.platform.log.Clear();
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
+    ASSERT_EQ(rig.platform.store.copies.size(), 1u);
+    const auto& copy = rig.platform.store.copies[0];
+    EXPECT_EQ(ReadDword(copy.at("m1b1")), 5u);
+    EXPECT_EQ(Text(copy, "M1b2"), "stored M1b2");
+    EXPECT_EQ(Text(copy, "M4b12"), "stored M4b12");
+    EXPECT_EQ(ReadDword(copy.at("_updatespeed")), 20u);
+    // One box, after the values are written, naming the value and the copy.
+    auto lines = rig.platform.log.Lines();
+    ASSERT_EQ(rig.platform.log.Only("MessageBox").size(), 1u);
+    EXPECT_EQ(lines.back().rfind("MessageBox(", 0), 0u);
+    EXPECT_NE(lines.back().find("\"M1b1\""), std::string::npos);
+    EXPECT_NE(lines.back().find("\"copy1.reg\""), std::string::npos);
+    EXPECT_EQ(rig.platform.log.Only("RegSetValueExA").size(), 86u);
+
+    // The key is whole again: the next cycle reads it all and keeps nothing.
+    rig.settings.LoadSettings();
+    rig.settings.SaveSettings();
+    EXPECT_EQ(rig.platform.store.copies.size(), 1u);
+    EXPECT_EQ(rig.platform.log.Only("MessageBox").size(), 1u);
+}
+
+// A missing value is written by the next save, as on every first start
+// after an update: nothing stored is lost, so nothing is kept.
+TEST(SettingsUnreadValues, AMissingValueIsWrittenWithoutACopy) {
+    StoreRig rig;
+    StoreFullProfile(rig.platform.store);
+    rig.platform.store.Key(kSettingsKey).erase("m2b");
+    rig.settings.LoadSettings();
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
+    EXPECT_TRUE(rig.platform.store.copies.empty());
+    EXPECT_TRUE(rig.platform.log.Only("MessageBox").empty());
+}
+
+TEST(SettingsUnreadValues, WithoutACopyNothingIsWrittenOverThem) {
+    StoreRig rig;
+    StoreFullProfile(rig.platform.store);
+    rig.platform.store.PutString(kSettingsKey, "x", "3");
+    rig.platform.store.keepCopyFails = true;
+    rig.settings.LoadSettings();
+    rig.platform.log.Clear();
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Failed);
+    EXPECT_TRUE(rig.platform.log.Only("RegSetValueExA").empty());
+    EXPECT_EQ(rig.platform.log.Lines().back(), kFailureBox);
+    EXPECT_EQ(Text(rig.platform.store.Key(kSettingsKey), "M1b1"), "stored M1b1");
+
+    // The next save tries again.
+    rig.platform.store.keepCopyFails = false;
+    rig.settings.LoadSettings();
+    EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
+    ASSERT_EQ(rig.platform.store.copies.size(), 1u);
+    EXPECT_EQ(Text(rig.platform.store.copies[0], "x"), "3");
+}
+
 }  // namespace
 }  // namespace pultara::testing

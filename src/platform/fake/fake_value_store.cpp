@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "store/stored_values.h"
+
 namespace pultara::fake {
 
 namespace {
@@ -82,6 +84,15 @@ std::unique_ptr<StoreKey> FakeValueStore::CreateForWrite(const std::string& path
     return std::make_unique<FakeKey>(*this, log_, Key(path));
 }
 
+std::optional<std::string> FakeValueStore::KeepCopy(const std::string& path) {
+    if (keepCopyFails) {
+        return std::nullopt;
+    }
+    auto it = keys_.find(Normalise(path));
+    copies.push_back(it != keys_.end() ? it->second : Values{});
+    return "copy" + std::to_string(copies.size()) + ".reg";
+}
+
 FakeValueStore::Values& FakeValueStore::Key(const std::string& path) {
     return keys_[Normalise(path)];
 }
@@ -105,24 +116,12 @@ std::optional<StoredValue> FakeValueStore::Get(const std::string& path,
 
 void FakeValueStore::PutString(const std::string& path, const std::string& name,
                                const std::string& text) {
-    Key(path)[Normalise(name)] = StringValue(text);
+    Key(path)[Normalise(name)] = TextValue(text);
 }
 
 void FakeValueStore::PutDword(const std::string& path, const std::string& name,
                               std::uint32_t value) {
     Key(path)[Normalise(name)] = DwordValue(value);
-}
-
-StoredValue StringValue(const std::string& text) {
-    StoredValue value{kValueString, std::vector<std::uint8_t>(text.begin(), text.end())};
-    value.data.push_back(0);
-    return value;
-}
-
-StoredValue DwordValue(std::uint32_t number) {
-    return {kValueDword,
-            {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
-             static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)}};
 }
 
 }  // namespace pultara::fake

@@ -204,6 +204,23 @@ bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes) {
     return MakeFolder(target.parent_path()) && WriteAndRename(target, bytes);
 }
 
+bool IsReadOnlyFile(const fs::path& link) {
+    const fs::path file = FileBehindLinks(link);
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (error || status.type() != fs::file_type::regular) {
+        return false;
+    }
+    if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return true;
+    }
+#ifdef _WIN32
+    return false;
+#else
+    return ::access(file.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+#endif
+}
+
 void RemoveLeftoverTemporaryFiles(const fs::path& link, std::chrono::seconds age) {
     const fs::path file = FileBehindLinks(link);
     const std::string prefix = file.filename().string() + ".tmp-";

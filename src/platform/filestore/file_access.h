@@ -30,6 +30,11 @@ std::filesystem::path FileBehindLinks(const std::filesystem::path& file);
 // that failed; the old file is then untouched.
 bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
+// Whether `file` (behind its links) is there but may not be written: its
+// owner lacks the write permission (the user made it read-only), or the
+// system refuses writing. Such a file is left as it is.
+bool IsReadOnlyFile(const std::filesystem::path& file);
+
 // Removes the temporary files beside `file` ("settings.reg.tmp-...") that a
 // save cut short by a crash or a power cut left behind. Only files older than
 // `age` go, so that a save another instance is making is never disturbed.

@@ -79,13 +79,35 @@ std::unique_ptr<StoreKey> FileValueStore::OpenForRead(const std::string& path) {
 }
 
 std::unique_ptr<StoreKey> FileValueStore::CreateForWrite(const std::string& path) {
-    if (!Writable(path)) {
+    if (!Writable(path) || IsReadOnlyFile(file_)) {
         return nullptr;
     }
     Refresh();
     std::string full = FullPath(path);
     document_.Create(full);
     return std::make_unique<FileKey>(*this, full, true);
+}
+
+// The file holds every key, so the copy of any key is the whole file as it
+// was read.
+std::optional<std::string> FileValueStore::KeepCopy(const std::string& /*path*/) {
+    Refresh();
+    if (!diskKnown_) {
+        return std::nullopt;
+    }
+    if (damaged_) {
+        // One copy and one box: the caller names the copy.
+        if (!KeepDamagedFile()) {
+            return std::nullopt;
+        }
+        tellPending_ = false;
+        return keptAside_->string();
+    }
+    const std::filesystem::path copy = DamagedCopyName(file_);
+    if (!ReplaceFileAtomically(copy, diskBytes_)) {
+        return std::nullopt;
+    }
+    return copy.string();
 }
 
 // Takes the file as it is now, unless memory holds values it lacks.

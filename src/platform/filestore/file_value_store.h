@@ -24,12 +24,16 @@ namespace pultara::filestore {
 //   Before the first save replaces it, it is kept beside it under a dated
 //   "-damaged-" name and the user is told once, by a message box through
 //   `dialogs` (when given) and through KeptAside().
+// - A read-only file is a read-only key: it is left as it is, and no key can
+//   be opened for writing.
+// - KeepCopy keeps the whole file under the same dated "-damaged-" name.
 class FileValueStore : public ValueStore {
 public:
     explicit FileValueStore(std::filesystem::path file, Dialogs* dialogs = nullptr);
 
     std::unique_ptr<StoreKey> OpenForRead(const std::string& path) override;
     std::unique_ptr<StoreKey> CreateForWrite(const std::string& path) override;
+    std::optional<std::string> KeepCopy(const std::string& path) override;
 
     const std::filesystem::path& File() const { return file_; }
     // Where a damaged file was kept, once that has happened.

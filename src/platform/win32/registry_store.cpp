@@ -4,7 +4,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <iterator>
 
+#include "platform/filestore/file_access.h"
+#include "platform/filestore/reg_document.h"
+#include "platform/filestore/reg_writer.h"
+#include "platform/filestore/text_encoding.h"
 #include "platform/win32/wide_text.h"
 
 namespace pultara::win32 {
@@ -37,6 +43,76 @@ std::vector<BYTE> Utf8ToStringData(const std::vector<std::uint8_t>& data) {
 }
 
 constexpr std::size_t kFirstReadBytes = 512;
+
+// Calls `visit` with each value of `key` (strings as UTF-8, as Read gives
+// them). Returns false when the key could not be listed to its end.
+template <typename Visit>
+bool ForEachValue(HKEY key, Visit visit) {
+    DWORD longestName = 0;
+    DWORD largestData = 0;
+    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         &longestName, &largestData, nullptr, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    std::vector<wchar_t> name(longestName + 1);
+    std::vector<BYTE> raw(largestData);
+    for (DWORD index = 0;; ++index) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD size = static_cast<DWORD>(raw.size());
+        DWORD type = 0;
+        const LSTATUS status = RegEnumValueW(key, index, name.data(), &nameLength, nullptr, &type,
+                                             raw.empty() ? nullptr : raw.data(), &size);
+        if (status == ERROR_NO_MORE_ITEMS) {
+            return true;
+        }
+        if (status != ERROR_SUCCESS) {
+            return false;  // changed while listed
+        }
+        StoredValue value;
+        value.type = type;
+        const std::vector<BYTE> data(raw.begin(), raw.begin() + size);
+        value.data = IsStringType(type) && !data.empty()
+                         ? StringDataToUtf8(data)
+                         : std::vector<std::uint8_t>(data.begin(), data.end());
+        visit(Narrow(name.data(), nameLength), value);
+    }
+}
+
+// Adds `key` (named `fullPath`), its values and every key below it.
+bool ExportKey(HKEY key, const std::string& fullPath, filestore::RegDocument& document) {
+    document.Create(fullPath);
+    bool whole = ForEachValue(key, [&](const std::string& name, const StoredValue& value) {
+        document.Create(fullPath).Set(name, value);
+    });
+    wchar_t subkey[256];  // the longest name a key may have, and its zero
+    for (DWORD index = 0; whole; ++index) {
+        DWORD length = static_cast<DWORD>(std::size(subkey));
+        const LSTATUS status =
+            RegEnumKeyExW(key, index, subkey, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) {
+            break;
+        }
+        HKEY child = nullptr;
+        whole = status == ERROR_SUCCESS &&
+                RegOpenKeyExW(key, subkey, 0, KEY_READ, &child) == ERROR_SUCCESS;
+        if (whole) {
+            whole = ExportKey(child, fullPath + "\\" + Narrow(subkey, length), document);
+            RegCloseKey(child);
+        }
+    }
+    return whole;
+}
+
+// The text of a registry export as regedit writes it: UTF-16 with its
+// byte-order mark and CR LF line ends.
+std::string RegeditFileBytes(const filestore::RegDocument& document) {
+    std::string text;
+    for (char c : filestore::WriteRegFile(document)) {
+        text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    const std::vector<std::uint8_t> wide = filestore::Utf8ToUtf16Le(text);
+    return std::string("\xFF\xFE") + std::string(wide.begin(), wide.end());
+}
 
 class RegistryKey : public StoreKey {
 public:
@@ -100,6 +176,23 @@ std::unique_ptr<StoreKey> RegistryStore::OpenForRead(const std::string& path) {
         return nullptr;
     }
     return std::make_unique<RegistryKey>(key);
+}
+
+std::optional<std::string> RegistryStore::KeepCopy(const std::string& path) {
+    HKEY key = nullptr;
+    const std::string subkey = RegistrySubkey(path);
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(subkey).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    filestore::RegDocument document;
+    const bool whole = ExportKey(key, "HKEY_CURRENT_USER\\" + subkey, document);
+    RegCloseKey(key);
+    const std::filesystem::path copy = filestore::DamagedCopyName(filestore::DefaultSettingsFile());
+    if (!whole || !filestore::ReplaceFileAtomically(copy, RegeditFileBytes(document))) {
+        return std::nullopt;
+    }
+    return Narrow(copy.wstring());
 }
 
 std::unique_ptr<StoreKey> RegistryStore::CreateForWrite(const std::string& path) {
