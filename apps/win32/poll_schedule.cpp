@@ -10,7 +10,6 @@ constexpr UINT kPollTick = WM_APP + 1;
 
 PollSchedule::PollSchedule(HWND window, Program& program)
     : window_(window), program_(program), timer_(window, kPollTick), rawInput_(window) {
-    Follow();
     program_.Main().AddObserver(this);
 }
 

@@ -22,6 +22,9 @@ public:
     PollSchedule(const PollSchedule&) = delete;
     PollSchedule& operator=(const PollSchedule&) = delete;
 
+    // Runs the precise timer as the poll timer's model says; from then on it
+    // follows the model's changes.
+    void Follow();
     // Handles the timer's tick and the Raw Input messages; false for any
     // other message. `result` is the window procedure's answer.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -31,7 +34,6 @@ public:
     bool CanSignal() const override { return rawInput_.Registered(); }
 
 private:
-    void Follow();
     void ControlChanged(const Control& control, Property property) override;
     void FormChanged(const Form& /*form*/, Property /*property*/) override {}
 

@@ -46,7 +46,7 @@ HWND CreateApplicationWindow(HINSTANCE instance, void* owner) {
                            nullptr, instance, owner);
 }
 
-WindowsProgram::Application(HINSTANCE instance)
+WindowsProgram::WindowsProgram(HINSTANCE instance)
     : appWindow_(CreateApplicationWindow(instance, this)),
       icon_(LoadIconW(instance, MAKEINTRESOURCEW(1))),
       tray_(appWindow_, icon_),
@@ -74,7 +74,8 @@ WindowsProgram::Application(HINSTANCE instance)
     program_.Main().AddObserver(this);
 }
 
-WindowsProgram::~Application() {
+WindowsProgram::~WindowsProgram() {
+    program_.UseJoystickSignals(nullptr);
     program_.Main().RemoveObserver(this);
     KillTimer(appWindow_, kSaveTimer);
     DestroyWindow(appWindow_);
@@ -82,6 +83,7 @@ WindowsProgram::~Application() {
 
 int WindowsProgram::Run() {
     program_.Start();
+    poll_.Follow();
     ApplySaveInterval();
     while (PumpOne()) {
     }

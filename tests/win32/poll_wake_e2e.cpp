@@ -61,6 +61,7 @@ struct SleepingProgram : ::testing::Test {
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&schedule));
         program.UseJoystickSignals(&schedule);
         program.Start();
+        schedule.Follow();
         // The first tick hides the window; then the program is at rest.
         ASSERT_TRUE(WaitFor([&] { return joystick.reads >= 1 && Asleep(); }))
             << "the poll never went to sleep (is Raw Input registered?)";
