@@ -110,16 +110,17 @@ TEST_F(SleepingProgram, RawInputWakesTheTickAndADeviceChangePollsAWhile) {
 struct InsideTheBox {
     SleepingProgram* test = nullptr;
     HWND box = nullptr;
+    bool sleptInside = false;
     ULONGLONG deadline = 0;
-    std::int32_t pointerWhenOpened = 0;
+    std::int32_t pointerBefore = 0;
     bool movedWhileOpen = false;
     bool closed = false;
 };
 InsideTheBox inside;
 
-// Once the box is open the button is let go and the stick goes left, each
-// change signalled by Raw Input; the box is closed once the pointer moved,
-// or after 10 s without.
+// Once the box is open the button is let go; once the program sleeps again
+// the stick goes left; each change is signalled by Raw Input. The box is
+// closed once the pointer moved, or after 10 s without.
 void CALLBACK ActInsideTheBox(HWND, UINT, UINT_PTR, DWORD) {
     SleepingProgram& test = *inside.test;
     if (inside.closed) {
@@ -127,19 +128,21 @@ void CALLBACK ActInsideTheBox(HWND, UINT, UINT_PTR, DWORD) {
     }
     if (inside.box == nullptr) {
         HWND box = FindWindowW(L"#32770", L"SendKeys");
-        if (box == nullptr || !IsWindowVisible(box)) {
-            return;
+        if (box != nullptr && IsWindowVisible(box)) {
+            inside.box = box;
+            inside.deadline = GetTickCount64() + 10000;
+            test.joystick.reading = kRestingSample;
+            test.Signal(WM_INPUT, RIM_INPUTSINK);
         }
-        inside.box = box;
-        inside.deadline = GetTickCount64() + 10000;
-        inside.pointerWhenOpened = test.fakes.mouse.pointer.x;
-        test.joystick.reading = kRestingSample;
-        test.Signal(WM_INPUT, RIM_INPUTSINK);
-        test.joystick.reading.xPos = 20000;
-        test.Signal(WM_INPUT, RIM_INPUTSINK);
         return;
     }
-    inside.movedWhileOpen = test.fakes.mouse.pointer.x < inside.pointerWhenOpened;
+    if (!inside.sleptInside && test.Asleep()) {
+        inside.sleptInside = true;
+        inside.pointerBefore = test.fakes.mouse.pointer.x;
+        test.joystick.reading.xPos = 20000;
+        test.Signal(WM_INPUT, RIM_INPUTSINK);
+    }
+    inside.movedWhileOpen = inside.sleptInside && test.fakes.mouse.pointer.x < inside.pointerBefore;
     if (inside.movedWhileOpen || GetTickCount64() > inside.deadline) {
         inside.closed = true;
         PostMessageW(inside.box, WM_COMMAND, IDOK, 0);
