@@ -11,7 +11,7 @@ JoystickWake::JoystickWake(const linux_x11::SdlJoystick& joystick, std::function
     }
 }
 
-void JoystickWake::Follow() {
+void JoystickWake::FollowJoystick() {
     // Only a joystick opened or closed since the last look, or a node that
     // could not be watched, needs a look at SDL's device path.
     const std::uint32_t openings = joystick_.Openings();
@@ -30,7 +30,7 @@ void JoystickWake::Follow() {
     }
 }
 
-bool JoystickWake::CanWake() const {
+bool JoystickWake::CanSignal() const {
     if (demo_) {
         return true;
     }
@@ -42,12 +42,13 @@ bool JoystickWake::CanWake() const {
 }
 
 void JoystickWake::NodeReadable() {
-    if (!input_.DrainNode()) {
-        // Unplugged: the node is closed; the next tick lets SDL notice.
-        DropNode();
-        onDevice_();
+    if (input_.DrainNode()) {
+        onWake_();
+        return;
     }
-    onWake_();
+    // Unplugged: the node is closed; the next tick lets SDL notice.
+    DropNode();
+    onDevice_();
 }
 
 // The notifier may be the one whose signal is running: it is switched off
@@ -62,7 +63,6 @@ void JoystickWake::DropNode() {
 void JoystickWake::DeviceCameOrWent() {
     input_.DrainHotplug();
     onDevice_();
-    onWake_();
 }
 
 }  // namespace pultara::qt

@@ -7,24 +7,23 @@
 
 #include "platform/linux/input_wake.h"
 #include "platform/linux/sdl_joystick.h"
+#include "ports/joystick_signals.h"
 
 namespace pultara::qt {
 
-// Tells a sleeping poll timer that the joystick may have changed: its input
-// node became readable, a device came or went in /dev/input, or the demo
-// joystick moved (Poke). SDL still reads the joystick's state; this only
-// wakes the event loop.
-class JoystickWake : public QObject {
+// Tells the program that the joystick may have changed (`onWake`): its input
+// node became readable or the demo joystick moved (Poke); or that a device
+// came or went (`onDevice`): in /dev/input, or the joystick's node was
+// unplugged. SDL still reads the joystick's state; this only wakes the event
+// loop.
+class JoystickWake : public QObject, public JoystickSignals {
 public:
-    // `onDevice` hears of devices coming and going, before `onWake`.
     JoystickWake(const linux_x11::SdlJoystick& joystick, std::function<void()> onWake,
                  std::function<void()> onDevice);
 
-    // After each tick: waits on the node of the joystick SDL has open now.
-    void Follow();
-    // Whether a change of the joystick would reach onWake, so the poll timer
-    // may sleep.
-    bool CanWake() const;
+    // Waits on the node of the joystick SDL has open now.
+    void FollowJoystick() override;
+    bool CanSignal() const override;
     // A change that no input node reports (the demo's virtual joystick).
     void Poke() { onWake_(); }
     // The demo joystick wakes the program itself.

@@ -3,7 +3,6 @@
 // every rule of the program is in the core.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -125,24 +124,14 @@ int Run(QApplication& app, const QCommandLineParser& options) {
     mainWindow.onCloseBox = [&program] { program.CloseMainWindow(); };
     tray.onEvent = [&program](TrayEvent event) { program.TrayCallback(event); };
     tray.onMessage = [&program](std::uint32_t message) { program.WindowMessage(message); };
-    std::unique_ptr<JoystickWake> wake;
-    ProgramTimers timers(
-        program,
-        [&] {
-            program.Timer1Timer();
-            wake->Follow();
-        },
-        [&program] { program.Timer2Timer(); });
-    QElapsedTimer clock;
-    clock.start();
-    PollSleep sleep({[&program] { return program.AtRest(); }, [&wake] { return wake->CanWake(); },
-                     [&clock] { return static_cast<std::uint64_t>(clock.elapsed()); }});
-    wake = std::make_unique<JoystickWake>(
-        linux.joystick, [&timers] { timers.Wake(); }, [&sleep] { sleep.DeviceChange(); });
-    timers.UseSleep(sleep);
+    JoystickWake wake(
+        linux.joystick, [&program] { program.JoystickSignalled(); },
+        [&program] { program.DeviceCameOrWent(); });
+    program.UseJoystickSignals(&wake);
+    ProgramTimers timers(program);
     QTimer demoClock;
     if (demo) {
-        PlayDemo(demoClock, *demo, *wake);
+        PlayDemo(demoClock, *demo, wake);
     }
 
     const TerminationSignals endOfSession([&program, &dialogs] {

@@ -2,16 +2,14 @@
 
 namespace pultara::qt {
 
-ProgramTimers::ProgramTimers(Program& program, std::function<void()> onPoll,
-                             std::function<void()> onSave)
-    : program_(program), onPoll_(std::move(onPoll)), onSave_(std::move(onSave)) {
+ProgramTimers::ProgramTimers(Program& program) : program_(program) {
     poll_.setTimerType(Qt::PreciseTimer);
     // Qt fires a timer again only after its slot has returned, so a tick that
     // waits in a box would stop the joystick until the box is closed. The
     // timer only queues the tick; the tick runs from the event loop, where a
     // box's own loop goes on firing the timer and running further ticks.
     connect(&poll_, &QTimer::timeout, this, &ProgramTimers::QueueTick);
-    connect(&save_, &QTimer::timeout, this, &ProgramTimers::Save);
+    connect(&save_, &QTimer::timeout, this, [this] { program_.Timer2Timer(); });
     Follow(program_.PollTimer(), poll_);
     Follow(program_.SaveTimer(), save_);
     program_.Main().AddObserver(this);
@@ -30,42 +28,12 @@ void ProgramTimers::QueueTick() {
         this,
         [this] {
             tickQueued_ = false;
-            Poll();
+            program_.Timer1Timer();
         },
         Qt::QueuedConnection);
 }
 
-void ProgramTimers::Poll() {
-    onPoll_();
-    if (poll_.isActive() && sleep_ != nullptr && sleep_->AfterTick()) {
-        poll_.stop();
-    }
-}
-
-void ProgramTimers::Save() {
-    onSave_();
-    Recheck();
-}
-
-void ProgramTimers::Wake() {
-    if (sleep_ != nullptr && sleep_->JoystickSignal() && program_.PollTimer().Runs()) {
-        Follow(program_.PollTimer(), poll_);
-        Poll();
-    }
-}
-
-void ProgramTimers::Recheck() {
-    if (sleep_ != nullptr && sleep_->OtherChange()) {
-        Follow(program_.PollTimer(), poll_);
-    }
-}
-
 void ProgramTimers::Follow(const Control& model, QTimer& timer) {
-    if (&timer == &poll_ && sleep_ != nullptr) {
-        // A new interval or state starts the cadence afresh; the next tick
-        // decides whether to sleep again.
-        sleep_->Restarted();
-    }
     if (model.Runs()) {
         timer.start(static_cast<int>(model.Interval()));
     } else {
@@ -79,14 +47,14 @@ void ProgramTimers::ControlChanged(const Control& control, Property property) {
     }
     if (&control == &program_.PollTimer()) {
         Follow(control, poll_);
+        // Woken: the first tick is due now. It is queued like every other,
+        // so whatever woke the timer returns first and can go on signalling
+        // while that tick waits in a box.
+        if (property == Property::Enabled && control.Runs()) {
+            QueueTick();
+        }
     } else if (&control == &program_.SaveTimer()) {
         Follow(control, save_);
-    }
-}
-
-void ProgramTimers::FormChanged(const Form& /*form*/, Property property) {
-    if (property == Property::Visible || property == Property::Minimised) {
-        Recheck();
     }
 }
 

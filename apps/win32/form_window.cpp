@@ -4,7 +4,6 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <exception>
 
 #include "apps/win32/dpi.h"
 #include "apps/win32/layout.h"
@@ -24,21 +23,7 @@ constexpr wchar_t kPanelClass[] = L"PultaraPanel";
 constexpr int kDefaultDropDownRows = 8;
 constexpr int kFirstId = 1000;
 
-// Runs a handler of a control; an error that escapes it is shown.
-template <typename Handler>
-void Guarded(Handler handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        if (FormWindow::errorDisplay) {
-            FormWindow::errorDisplay(error.what());
-        }
-    }
-}
-
 }  // namespace
-
-std::function<void(const std::string&)> FormWindow::errorDisplay;
 
 void Fonts::Make(int dpi) {
     Free();
@@ -410,6 +395,14 @@ void FormWindow::OnSize(WPARAM kind) {
     }
 }
 
+void FormWindow::RunEntry(const std::function<void()>& entry) const {
+    if (runEntry) {
+        runEntry(entry);
+    } else {
+        entry();
+    }
+}
+
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
@@ -420,11 +413,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
                 return 0;
             }
-            Guarded(
+            RunEntry(
                 [&] { OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); });
             return 0;
         case WM_NOTIFY:
-            Guarded([&] { OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); });
+            RunEntry([&] { OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); });
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

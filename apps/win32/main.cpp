@@ -4,7 +4,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "apps/win32/application.h"
+#include "apps/win32/windows_program.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
@@ -17,8 +17,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     LoadLibraryW(L"Msftedit.dll");  // the help window's RichEdit view
     int result = 0;
     {
-        pultara::win32app::Application application(instance);
-        result = application.Run();
+        pultara::win32app::WindowsProgram program(instance);
+        result = program.Run();
     }
     OleUninitialize();
     return result;

@@ -1,7 +1,5 @@
 #include "apps/win32/poll_schedule.h"
 
-#include <utility>
-
 namespace pultara::win32app {
 
 namespace {
@@ -10,58 +8,47 @@ constexpr UINT kPollTick = WM_APP + 1;
 
 }  // namespace
 
-PollSchedule::PollSchedule(HWND window, Hooks hooks)
-    : window_(window),
-      hooks_(std::move(hooks)),
-      timer_(window, kPollTick),
-      rawInput_(window),
-      sleep_({[this] { return hooks_.atRest(); }, [this] { return rawInput_.Registered(); },
-              [] { return static_cast<std::uint64_t>(GetTickCount64()); }}) {}
-
-void PollSchedule::Start(std::uint32_t milliseconds) {
-    interval_ = milliseconds;
-    sleep_.Restarted();
-    timer_.SetInterval(milliseconds);
+PollSchedule::PollSchedule(HWND window, Program& program)
+    : window_(window), program_(program), timer_(window, kPollTick), rawInput_(window) {
+    program_.Main().AddObserver(this);
 }
 
-void PollSchedule::OtherChange() {
-    if (sleep_.OtherChange()) {
-        Start(interval_);
-    }
+PollSchedule::~PollSchedule() {
+    program_.Main().RemoveObserver(this);
 }
 
-void PollSchedule::Tick() {
-    hooks_.tick();
-    if (timer_.Interval() != 0 && sleep_.AfterTick()) {
-        timer_.SetInterval(0);
-    }
+void PollSchedule::Follow() {
+    const Control& model = program_.PollTimer();
+    timer_.SetInterval(model.Runs() ? model.Interval() : 0);
 }
 
-// A sleeping poll timer ticks at once and takes up its cadence from now.
-void PollSchedule::JoystickSignal(bool deviceChange) {
-    if (deviceChange) {
-        sleep_.DeviceChange();
+void PollSchedule::ControlChanged(const Control& control, Property property) {
+    if (&control != &program_.PollTimer() ||
+        (property != Property::Interval && property != Property::Enabled)) {
+        return;
     }
-    if (sleep_.JoystickSignal()) {
-        Start(interval_);
-        if (interval_ != 0) {
-            Tick();
-        }
+    Follow();
+    // Woken: the first tick is due now. It is posted like every other, so
+    // the message that woke the timer returns first and later ones still
+    // arrive while that tick waits in a box.
+    if (property == Property::Enabled && control.Runs()) {
+        PostMessageW(window_, kPollTick, 0, 0);
     }
 }
 
 bool PollSchedule::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == kPollTick) {
         timer_.Acknowledge();
-        // A tick posted just before the timer went to sleep is dropped.
-        if (!sleep_.Asleep()) {
-            Tick();
-        }
+        program_.Timer1Timer();
         result = 0;
         return true;
     }
     if (win32::RawInputWake::IsInput(message) || win32::RawInputWake::IsDeviceChange(message)) {
-        JoystickSignal(win32::RawInputWake::IsDeviceChange(message));
+        if (win32::RawInputWake::IsDeviceChange(message)) {
+            program_.DeviceCameOrWent();
+        } else {
+            program_.JoystickSignalled();
+        }
         // WM_INPUT must reach DefWindowProc, which frees its data.
         result = DefWindowProcW(window_, message, wParam, lParam);
         return true;

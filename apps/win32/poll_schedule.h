@@ -1,52 +1,46 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
-#include <functional>
-
 #include "platform/win32/precise_timer.h"
 #include "platform/win32/raw_input_wake.h"
-#include "ui/poll_sleep.h"
+#include "ports/joystick_signals.h"
+#include "ui/form_observer.h"
+#include "ui/program.h"
 
 namespace pultara::win32app {
 
-// The poll tick of pultara.exe and when it sleeps: a precise timer posts the
-// ticks to the application window; while the program is at rest the timer
-// stops, and Raw Input of a game controller (or one coming or going) runs a
-// tick at once and takes up the cadence from then. After a controller came
-// or went the poll runs for a while, so that the joystick service sees it
-// before the program sleeps again.
-class PollSchedule {
+// The poll tick of pultara.exe: a precise timer posts the ticks to the
+// application window while the program's poll timer runs, and restarts when
+// its interval changes; a poll timer that runs again after the program let it
+// sleep ticks at once. Raw Input of a game controller is forwarded to the
+// program as a joystick signal, a controller coming or going as a device
+// change.
+class PollSchedule : public JoystickSignals, private FormObserver {
 public:
-    struct Hooks {
-        std::function<void()> tick;    // one poll tick of the program
-        std::function<bool()> atRest;  // the rest rule, now
-    };
-    PollSchedule(HWND window, Hooks hooks);
+    PollSchedule(HWND window, Program& program);
+    ~PollSchedule() override;
     PollSchedule(const PollSchedule&) = delete;
     PollSchedule& operator=(const PollSchedule&) = delete;
 
-    // The program's poll timer: its interval, 0 when it does not run.
-    void Start(std::uint32_t milliseconds);
-    // Something besides the joystick changed (the window, the settings): a
-    // sleeping timer starts again if the program is no longer at rest.
-    void OtherChange();
+    // Runs the precise timer as the poll timer's model says; from then on it
+    // follows the model's changes.
+    void Follow();
     // Handles the timer's tick and the Raw Input messages; false for any
     // other message. `result` is the window procedure's answer.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    bool Asleep() const { return sleep_.Asleep(); }
+    // JoystickSignals: joyGetPosEx needs nothing followed.
+    void FollowJoystick() override {}
+    bool CanSignal() const override { return rawInput_.Registered(); }
 
 private:
-    void Tick();
-    void JoystickSignal(bool deviceChange);
+    void ControlChanged(const Control& control, Property property) override;
+    void FormChanged(const Form& /*form*/, Property /*property*/) override {}
 
     HWND window_;
-    Hooks hooks_;
-    std::uint32_t interval_ = 0;
+    Program& program_;
     win32::PreciseTimer timer_;
     win32::RawInputWake rawInput_;
-    PollSleep sleep_;
 };
 
 }  // namespace pultara::win32app

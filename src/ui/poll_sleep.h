@@ -4,7 +4,7 @@
 
 namespace pultara {
 
-// When a front end's poll timer sleeps and wakes. After each tick the timer
+// When the program's poll timer sleeps and wakes. After each tick the timer
 // may stop if the program is at rest and a change of the joystick would wake
 // it; a signal of the joystick then runs a tick at once and restarts the
 // cadence. A joystick that signals over and over without anything to do (a
@@ -33,8 +33,6 @@ public:
     // Something besides the joystick changed (the window, the settings):
     // whether a sleeping timer starts again.
     bool OtherChange();
-    // The timer was restarted by its owner (a new interval).
-    void Restarted() { asleep_ = false; }
     bool Asleep() const { return asleep_; }
     // Whether signals are ignored for now and the joystick polled.
     bool Polling() const { return noisy_; }

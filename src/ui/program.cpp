@@ -1,5 +1,8 @@
 #include "ui/program.h"
 
+#include <chrono>
+#include <exception>
+
 #include "ui/button_names.h"
 
 namespace pultara {
@@ -10,6 +13,7 @@ Program::Program(Profile& profile, EngineState& state, const Platform& platform,
       state_(state),
       ports_(ports),
       operations_(operations),
+      dialogs_(platform.dialogs),
       main_(profile, state),
       help_(ports.files),
       rename_(profile),
@@ -17,7 +21,15 @@ Program::Program(Profile& profile, EngineState& state, const Platform& platform,
       dispatcher_(profile, state, main_, platform.mouse, operations.commands),
       poll_(profile, state, main_, platform.joystick, dispatcher_, operations.commands,
             operations.axes, platform.dialogs),
-      lifecycle_(profile, state, operations.settings, *this, ports.tray, platform.processes) {
+      lifecycle_(profile, state, operations.settings, *this, ports.tray, platform.processes),
+      sleep_({[this] { return AtRest(); },
+              [this] { return signals_ != nullptr && signals_->CanSignal(); },
+              [] {
+                  return static_cast<std::uint64_t>(
+                      std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count());
+              }}) {
     main_.BindButtonBoxes(dispatcher_);
     profile_.SetObserver(this);
     main_.AddObserver(this);
@@ -47,9 +59,69 @@ void Program::InstallHandlers() {
 // Each window is created in turn; creating the rename dialog loads the
 // names. The message loop then shows the main window.
 void Program::Start() {
-    lifecycle_.FormCreate();
-    operations_.names.LoadButtonNames();
-    main_.SetVisible(true);
+    Guarded([this] {
+        lifecycle_.FormCreate();
+        operations_.names.LoadButtonNames();
+        main_.SetVisible(true);
+    });
+}
+
+void Program::Guarded(const std::function<void()>& entry) {
+    try {
+        entry();
+    } catch (const std::exception& error) {
+        dialogs_.ShowApplicationError(error.what());
+    }
+}
+
+void Program::Timer1Timer() {
+    if (!main_.PollTimer().Runs()) {
+        return;
+    }
+    Guarded([this] { poll_.Timer1Timer(); });
+    if (signals_ != nullptr) {
+        signals_->FollowJoystick();
+    }
+    // A tick inside a box may have stopped the timer already.
+    if (main_.PollTimer().Runs() && sleep_.AfterTick()) {
+        main_.PollTimer().SetEnabled(false);
+    }
+}
+
+void Program::Timer2Timer() {
+    Guarded([this] { lifecycle_.Timer2Timer(); });
+    RecheckSleep();
+}
+
+void Program::TrayCallback(TrayEvent event) {
+    Guarded([this, event] { lifecycle_.TrayCallback(event); });
+}
+
+bool Program::WindowMessage(std::uint32_t message) {
+    bool handled = false;
+    Guarded([this, message, &handled] { handled = lifecycle_.WindowMessage(message); });
+    return handled;
+}
+
+void Program::CloseMainWindow() {
+    Guarded([this] { lifecycle_.ButtonEndeClick(); });
+}
+
+void Program::JoystickSignalled() {
+    if (sleep_.JoystickSignal()) {
+        main_.PollTimer().SetEnabled(true);
+    }
+}
+
+void Program::DeviceCameOrWent() {
+    sleep_.DeviceChange();
+    JoystickSignalled();
+}
+
+void Program::RecheckSleep() {
+    if (sleep_.OtherChange()) {
+        main_.PollTimer().SetEnabled(true);
+    }
 }
 
 void Program::ShowModal(Form& form) {
@@ -91,6 +163,8 @@ void Program::FormChanged(const Form& /*form*/, Property property) {
         dispatcher_.LiftAllMouseButtons();
     }
     counted_visible_ = visible;
+    // The window shown again: a sleeping poll timer wakes.
+    RecheckSleep();
 }
 
 void Program::ProfileChanged(const FieldChange& change) {

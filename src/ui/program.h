@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 
 #include "engine/dispatcher.h"
 #include "engine/engine_state.h"
@@ -10,6 +11,7 @@
 #include "engine/rest_rule.h"
 #include "ports/file_dialog.h"
 #include "ports/files.h"
+#include "ports/joystick_signals.h"
 #include "ports/platform.h"
 #include "ports/tray.h"
 #include "ui/form_host.h"
@@ -17,6 +19,7 @@
 #include "ui/info_form.h"
 #include "ui/main_form.h"
 #include "ui/mode_page_aids.h"
+#include "ui/poll_sleep.h"
 #include "ui/rename_form.h"
 
 namespace pultara {
@@ -40,8 +43,10 @@ struct ProgramOperations {
 
 // The whole program without a toolkit: the four windows' form model, the
 // tick, the dispatcher and the lifecycle, wired to each other. A front end
-// calls Start(), drives the two timers, forwards tray events and window
-// messages, and renders the forms.
+// calls Start(), runs the two timers as their models say, forwards timer
+// expiries, tray events, window messages and joystick signals, and renders
+// the forms. Every entry of a front end runs inside the program's one error
+// guard: an error that escapes goes to the general error display.
 class Program : private LifecycleWindow, private ProfileObserver, private FormObserver {
 public:
     Program(Profile& profile, EngineState& state, const Platform& platform, FrontEndPorts ports,
@@ -55,16 +60,31 @@ public:
     void Start();
     // The two timers a front end runs: each calls its handler every
     // Interval() ms while Runs(), and changes of either are reported to the
-    // main window's observers (Property::Interval, Property::Enabled).
+    // main window's observers (Property::Interval, Property::Enabled). The
+    // poll timer stops (is disabled) while the program sleeps at rest; when
+    // it is enabled again, its first tick is due at once.
     const Control& PollTimer() const { return main_.PollTimer(); }
     const Control& SaveTimer() const { return main_.SaveTimer(); }
-    void Timer1Timer() { poll_.Timer1Timer(); }
-    void Timer2Timer() { lifecycle_.Timer2Timer(); }
-    void TrayCallback(TrayEvent event) { lifecycle_.TrayCallback(event); }
-    bool WindowMessage(std::uint32_t message) { return lifecycle_.WindowMessage(message); }
+    // One poll tick; an expiry that comes after the poll timer stopped (one
+    // queued before) is dropped.
+    void Timer1Timer();
+    void Timer2Timer();
+    void TrayCallback(TrayEvent event);
+    bool WindowMessage(std::uint32_t message);
     // The main window's close box.
-    void CloseMainWindow() { lifecycle_.ButtonEndeClick(); }
+    void CloseMainWindow();
     bool Closed() const { return lifecycle_.Closed(); }
+    // The front end's joystick signals; without them the poll timer never
+    // sleeps.
+    void UseJoystickSignals(JoystickSignals* source) { signals_ = source; }
+    // The joystick signalled a change: a sleeping poll timer wakes.
+    void JoystickSignalled();
+    // A joystick device came or went: it is polled for a moment, then
+    // signals are trusted again.
+    void DeviceCameOrWent();
+    // Runs one entry of a front end (what the user did to a control) inside
+    // the error guard.
+    void Guarded(const std::function<void()>& entry);
     // Whether a poll tick reading `sample` would have no effect (the rest
     // rule with the main window's state); then the poll timer may wait for
     // the joystick to change.
@@ -89,6 +109,9 @@ public:
 private:
     void InstallHandlers();
     void ShowModal(Form& form);
+    // Something besides the joystick changed (the window, the settings): a
+    // sleeping poll timer wakes if the program is no longer at rest.
+    void RecheckSleep();
 
     // LifecycleWindow.
     bool IsShown() const override { return main_.Visible(); }
@@ -121,6 +144,7 @@ private:
     const EngineState& state_;
     FrontEndPorts ports_;
     ProgramOperations operations_;
+    Dialogs& dialogs_;
     MainForm main_;
     HelpForm help_;
     InfoForm info_;
@@ -129,6 +153,8 @@ private:
     Dispatcher dispatcher_;
     PollCycle poll_;
     Lifecycle lifecycle_;
+    JoystickSignals* signals_ = nullptr;
+    PollSleep sleep_;
     bool counted_visible_ = false;
 };
 

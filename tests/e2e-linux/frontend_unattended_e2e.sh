@@ -6,11 +6,13 @@
 #    opens at its first line; a 40,000-character command survives an edit.
 # 2. Without a joystick, an axis on "Mausachse X" leaves the pointer where it
 #    is.
-# 3. On a German layout a button's "^%t@" reaches its window as Ctrl+Alt+T
+# 3. A box opened while the program slept at rest: the stick still moves
+#    the pointer while it is open.
+# 4. On a German layout a button's "^%t@" reaches its window as Ctrl+Alt+T
 #    followed by "@"; a "No Close" box opened by a button leaves the focus
 #    where it was and the deflected stick still moves the pointer meanwhile;
 #    SIGTERM ends the program with the box open.
-# 4. With a settings folder that cannot be made, SIGTERM ends the program
+# 5. With a settings folder that cannot be made, SIGTERM ends the program
 #    while a save-failure box is open, and the failure goes to stderr.
 set -euo pipefail
 PULTARA=$1 TARGET=$2 OUT=$3
@@ -130,6 +132,28 @@ wait_until 20 saved_since_marker || fail "the settings were not saved again"
   fail "the pointer moved without a joystick: $(xdotool getmouselocation)"
 kill -TERM "$pid"
 wait "$pid" || fail "pultara did not end cleanly on SIGTERM"
+
+step "a box opened while the program slept at rest: the stick moves the pointer meanwhile"
+set_value M1b4 '"{FOO}"'
+cat >"$OUT/asleep.joy" <<'SCRIPT'
+# at rest long enough to sleep, button 4 opens the box, then the stick goes left
+32768 32768 32768 0 x200
+32768 32768 32768 [4] x5
+32768 32768 32768 0 x100
+20000 32768 32768 0
+SCRIPT
+"$PULTARA" --demo-joystick "$OUT/asleep.joy" >"$OUT/pultara-asleep.log" 2>&1 &
+pid=$!
+wait_until 20 has_window SendKeys || fail "no \"Invalid Key Name\" box"
+# The stick stays left from its fourth line on: the pointer keeps moving left.
+xdotool mousemove 600 400
+moved_left() { [ "$(pointer_x)" -lt 500 ]; }
+wait_until 10 moved_left || fail "the stick did not move the pointer while the box was open"
+has_window SendKeys || fail "the box closed by itself"
+kill -TERM "$pid"
+wait_until 10 ended "$pid" || fail "SIGTERM did not end the program while the box was open"
+wait "$pid" || fail "pultara did not end cleanly on SIGTERM with a box open"
+set_value M1b4 '""'
 
 step "German layout: Ctrl+Alt shortcut and AltGr character; a box while the stick is held"
 setxkbmap de

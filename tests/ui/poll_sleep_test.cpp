@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/program_rig.h"
+
 namespace pultara {
 namespace {
 
@@ -71,6 +73,78 @@ TEST(PollSleep, ADeviceSignallingWithoutChangesIsPolledForAWhile) {
     EXPECT_FALSE(s.sleep.AfterTick()) << "a new device is polled until it is open";
     s.now += PollSleep::kDeviceSettleMs;
     EXPECT_TRUE(s.sleep.AfterTick());
+}
+
+}  // namespace
+}  // namespace pultara
+
+namespace pultara {
+namespace {
+
+struct TestSignals : JoystickSignals {
+    void FollowJoystick() override { ++follows; }
+    bool CanSignal() const override { return canSignal; }
+    bool canSignal = true;
+    int follows = 0;
+};
+
+// Counts what a front end hears of the poll timer.
+struct TimerWatch : FormObserver {
+    void ControlChanged(const Control& control, Property property) override {
+        if (control.Name() == "Timer1" && property == Property::Enabled) {
+            ++changes;
+        }
+    }
+    void FormChanged(const Form&, Property) override {}
+    int changes = 0;
+};
+
+// The program stops its poll timer's model at rest when a signal could wake
+// it, drops an expiry queued before, and lets it run again on a signal or
+// when its window is shown; a front end hears each change.
+TEST(ProgramSleep, ThePollTimerModelStopsAtRestAndRunsAgainOnSignalsAndTheWindow) {
+    testing::ProgramRig rig;
+    TestSignals signals;
+    TimerWatch watch;
+    rig.program.Main().AddObserver(&watch);
+    const Control& timer = rig.program.PollTimer();
+    rig.program.Start();
+    rig.Tick();  // to the tray
+    rig.Tick();
+    EXPECT_TRUE(timer.Runs()) << "nothing would wake it";
+    rig.program.UseJoystickSignals(&signals);
+    signals.canSignal = false;
+    rig.Tick();
+    EXPECT_TRUE(timer.Runs()) << "nothing would wake it";
+    signals.canSignal = true;
+    rig.Tick();
+    EXPECT_FALSE(timer.Runs());
+    EXPECT_EQ(watch.changes, 1);
+    EXPECT_EQ(signals.follows, 2) << "the joystick is followed after each tick";
+
+    rig.platform.log.Clear();
+    rig.platform.joystick.logReads = true;
+    rig.program.Timer1Timer();
+    EXPECT_TRUE(rig.Lines().empty()) << "an expiry after the timer stopped ran a tick";
+    rig.program.JoystickSignalled();
+    EXPECT_TRUE(timer.Runs());
+    rig.program.JoystickSignalled();
+    EXPECT_EQ(watch.changes, 2);
+    rig.Tick(1);
+    EXPECT_EQ(rig.state.sample.buttons, 1u);
+    EXPECT_TRUE(timer.Runs()) << "a held button is not rest";
+    rig.Tick();
+    EXPECT_FALSE(timer.Runs());
+
+    rig.program.Main().SetVisible(true);
+    EXPECT_TRUE(timer.Runs()) << "the window shown did not wake the timer";
+    rig.Tick();
+    EXPECT_TRUE(timer.Runs()) << "asleep with the window shown";
+    rig.program.Main().SetVisible(false);
+    rig.Tick();
+    EXPECT_FALSE(timer.Runs());
+    rig.program.UseJoystickSignals(nullptr);
+    rig.program.Main().RemoveObserver(&watch);
 }
 
 }  // namespace

@@ -1,18 +1,38 @@
-// The sleeping poll tick of pultara.exe wakes on Raw Input: with the program
-// at rest the timer stops, a WM_INPUT posted to the window runs a tick at
-// once, and after a WM_INPUT_DEVICE_CHANGE the poll runs on by itself before
-// it sleeps again. Wine has no game controller, so the messages are posted.
+// The sleeping poll tick of pultara.exe: the core's program (on the fake
+// platform, with real message boxes) driven by the real PollSchedule on a
+// window of its own. At rest the poll timer stops; Raw Input runs a tick at
+// once, also while a box opened by such a tick waits for the user; after a
+// device change the poll runs on by itself before it sleeps again. Wine has
+// no game controller, so the joystick is the test's and the Raw Input
+// messages are posted.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "apps/win32/poll_schedule.h"
+#include "platform/fake/fake_form_host.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_shell.h"
+#include "platform/win32/win32_dialogs.h"
+#include "ui/application.h"
 #include "waiting.h"
 
 namespace pultara::win32app {
 namespace {
 
 using pultara::win32::testing::WaitFor;
+
+// Joystick 0 as the test sets it; counts the ticks that read it.
+class TestJoystick : public Joystick {
+public:
+    bool Read(JoystickSample& sample) override {
+        ++reads;
+        sample = reading;
+        return true;
+    }
+    JoystickSample reading = kRestingSample;
+    int reads = 0;
+};
 
 LRESULT CALLBACK ScheduleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* schedule = reinterpret_cast<PollSchedule*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -34,34 +54,116 @@ HWND CreateScheduleWindow() {
                            nullptr, type.hInstance, nullptr);
 }
 
-TEST(PollWake, RawInputWakesTheSleepingTickAndADeviceChangePollsAWhile) {
+// The program with its poll tick on the schedule, started and at rest.
+struct SleepingProgram : ::testing::Test {
+    void SetUp() override {
+        ASSERT_NE(window, nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&schedule));
+        program.UseJoystickSignals(&schedule);
+        program.Start();
+        schedule.Follow();
+        // The first tick hides the window; then the program is at rest.
+        ASSERT_TRUE(WaitFor([&] { return joystick.reads >= 1 && Asleep(); }))
+            << "the poll never went to sleep (is Raw Input registered?)";
+    }
+    void TearDown() override {
+        program.UseJoystickSignals(nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        DestroyWindow(window);
+    }
+    bool Asleep() const { return !program.PollTimer().Runs(); }
+    void Signal(UINT message, WPARAM kind) { PostMessageW(window, message, kind, 0); }
+
+    fake::FakePlatform fakes;
+    TestJoystick joystick;
+    win32::Win32Dialogs dialogs;
+    fake::FakeTray tray{fakes.log};
+    fake::FakeFiles files{fakes.log};
+    fake::FakeFileDialog fileDialog{fakes.log};
+    fake::FakeFormHost host{fakes.log};
+    Application core{Platform{joystick, fakes.keyboard, fakes.mouse, fakes.desktop, fakes.processes,
+                              fakes.mixer, fakes.store, dialogs},
+                     FrontEndPorts{tray, files, fileDialog, host}};
+    Program& program = core.program();
     HWND window = CreateScheduleWindow();
-    ASSERT_NE(window, nullptr);
-    int ticks = 0;
-    PollSchedule schedule(window, {[&ticks] { ++ticks; }, [] { return true; }});
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&schedule));
-    schedule.Start(10);
+    PollSchedule schedule{window, program};
+};
 
-    // At rest after the first tick: the timer stops.
-    ASSERT_TRUE(WaitFor([&] { return ticks >= 1 && schedule.Asleep(); }))
-        << "the poll never went to sleep (is Raw Input registered?)";
-
-    // Joystick input runs a tick at once and the timer sleeps again.
-    int before = ticks;
-    PostMessageW(window, WM_INPUT, RIM_INPUTSINK, 0);
-    EXPECT_TRUE(WaitFor([&] { return ticks > before; })) << "WM_INPUT ran no tick";
-    EXPECT_TRUE(WaitFor([&] { return schedule.Asleep(); }));
+TEST_F(SleepingProgram, RawInputWakesTheTickAndADeviceChangePollsAWhile) {
+    // Joystick input runs a tick and the timer sleeps again.
+    int before = joystick.reads;
+    Signal(WM_INPUT, RIM_INPUTSINK);
+    EXPECT_TRUE(WaitFor([&] { return joystick.reads > before; })) << "WM_INPUT ran no tick";
+    EXPECT_TRUE(WaitFor([&] { return Asleep(); }));
 
     // A controller came: the poll keeps ticking without any further input,
     // then sleeps again.
-    before = ticks;
-    PostMessageW(window, WM_INPUT_DEVICE_CHANGE, GIDC_ARRIVAL, 0);
-    EXPECT_TRUE(WaitFor([&] { return ticks >= before + 20; }))
-        << "the poll stopped after " << ticks - before << " ticks of a device change";
-    EXPECT_TRUE(WaitFor([&] { return schedule.Asleep(); }));
+    before = joystick.reads;
+    Signal(WM_INPUT_DEVICE_CHANGE, GIDC_ARRIVAL);
+    EXPECT_TRUE(WaitFor([&] { return joystick.reads >= before + 20; }))
+        << "the poll stopped after " << joystick.reads - before << " ticks of a device change";
+    EXPECT_TRUE(WaitFor([&] { return Asleep(); }));
+}
 
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    DestroyWindow(window);
+// What the user does while the box waits: runs from a thread timer, which
+// the box's own message loop dispatches.
+struct InsideTheBox {
+    SleepingProgram* test = nullptr;
+    HWND box = nullptr;
+    bool sleptInside = false;
+    ULONGLONG deadline = 0;
+    std::int32_t pointerBefore = 0;
+    bool movedWhileOpen = false;
+    bool closed = false;
+};
+InsideTheBox inside;
+
+// Once the box is open the button is let go; once the program sleeps again
+// the stick goes left; each change is signalled by Raw Input. The box is
+// closed once the pointer moved, or after 10 s without.
+void CALLBACK ActInsideTheBox(HWND, UINT, UINT_PTR, DWORD) {
+    SleepingProgram& test = *inside.test;
+    if (inside.closed) {
+        return;
+    }
+    if (inside.box == nullptr) {
+        HWND box = FindWindowW(L"#32770", L"SendKeys");
+        if (box != nullptr && IsWindowVisible(box)) {
+            inside.box = box;
+            inside.deadline = GetTickCount64() + 10000;
+            test.joystick.reading = kRestingSample;
+            test.Signal(WM_INPUT, RIM_INPUTSINK);
+        }
+        return;
+    }
+    if (!inside.sleptInside && test.Asleep()) {
+        inside.sleptInside = true;
+        inside.pointerBefore = test.fakes.mouse.pointer.x;
+        test.joystick.reading.xPos = 20000;
+        test.Signal(WM_INPUT, RIM_INPUTSINK);
+    }
+    inside.movedWhileOpen = inside.sleptInside && test.fakes.mouse.pointer.x < inside.pointerBefore;
+    if (inside.movedWhileOpen || GetTickCount64() > inside.deadline) {
+        inside.closed = true;
+        PostMessageW(inside.box, WM_COMMAND, IDOK, 0);
+    }
+}
+
+TEST_F(SleepingProgram, TheStickActsInsideABoxOpenedByATickFromRest) {
+    core.profile().SetButtonCommand(1, 4, "{FOO}");
+    core.profile().SetAxisListPosition(Axis::X, 11);  // "Mausachse X"
+    ASSERT_TRUE(WaitFor([&] { return Asleep(); }));
+    inside = InsideTheBox{this};
+    const UINT_PTR clock = SetTimer(nullptr, 0, 10, ActInsideTheBox);
+
+    // Button 4 from rest: its tick opens "Invalid Key Name".
+    joystick.reading.buttons = 1U << 3;
+    Signal(WM_INPUT, RIM_INPUTSINK);
+    EXPECT_TRUE(WaitFor([&] { return inside.closed; }, 30000)) << "no box opened";
+    KillTimer(nullptr, clock);
+    EXPECT_NE(inside.box, nullptr);
+    EXPECT_TRUE(inside.movedWhileOpen)
+        << "the stick did not move the pointer while the box was open";
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
 #include "apps/win32/form_window.h"
@@ -20,14 +19,14 @@ HWND CreateApplicationWindow(HINSTANCE instance, void* owner);
 // pultara.exe: the core's program on the Win32 back end, its four windows
 // rendered with real controls, the poll tick on a precise timer and the
 // periodic save on a window timer. Both timers tick inside modal loops too.
-// While the program is at rest the poll timer stops, and Raw Input of the
+// While the program sleeps at rest the poll timer stops, and Raw Input of the
 // game controllers wakes it.
-class Application : public FormHost, private FormObserver {
+class WindowsProgram : public FormHost, private FormObserver {
 public:
-    explicit Application(HINSTANCE instance);
-    ~Application() override;
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
+    explicit WindowsProgram(HINSTANCE instance);
+    ~WindowsProgram() override;
+    WindowsProgram(const WindowsProgram&) = delete;
+    WindowsProgram& operator=(const WindowsProgram&) = delete;
 
     int Run();
 
@@ -40,12 +39,8 @@ public:
 
 private:
     void ControlChanged(const Control& control, Property property) override;
-    void FormChanged(const Form& form, Property property) override;
-    void ApplyPollInterval();
+    void FormChanged(const Form& /*form*/, Property /*property*/) override {}
     void ApplySaveInterval();
-    // Runs one event handler; an error that escapes it goes to the general
-    // error display.
-    void Guarded(const std::function<void()>& handler);
     // Handles one message; false on WM_QUIT.
     bool PumpOne();
     FormWindow* WindowOf(const Form& form) const;

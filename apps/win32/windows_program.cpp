@@ -1,6 +1,4 @@
-#include "apps/win32/application.h"
-
-#include <exception>
+#include "apps/win32/windows_program.h"
 
 namespace pultara::win32app {
 
@@ -15,7 +13,7 @@ LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARA
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    auto* app = reinterpret_cast<Application*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* app = reinterpret_cast<WindowsProgram*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (app == nullptr || message == WM_NCCREATE) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -48,26 +46,27 @@ HWND CreateApplicationWindow(HINSTANCE instance, void* owner) {
                            nullptr, instance, owner);
 }
 
-Application::Application(HINSTANCE instance)
+WindowsProgram::WindowsProgram(HINSTANCE instance)
     : appWindow_(CreateApplicationWindow(instance, this)),
       icon_(LoadIconW(instance, MAKEINTRESOURCEW(1))),
       tray_(appWindow_, icon_),
       core_(platform_.Services(), FrontEndPorts{tray_, files_, fileDialog_, *this}),
       program_(core_.program()),
-      poll_(appWindow_, {[this] { Guarded([this] { program_.Timer1Timer(); }); },
-                         [this] { return program_.AtRest(); }}) {
+      poll_(appWindow_, program_) {
+    program_.UseJoystickSignals(&poll_);
     FormWindow::RegisterClasses(instance);
-    FormWindow::errorDisplay = [this](const std::string& message) {
-        platform_.dialogs.ShowApplicationError(message);
-    };
     mainWindow_ = std::make_unique<FormWindow>(program_.Main(), nullptr);
     HWND main = mainWindow_->Handle();
     helpWindow_ = std::make_unique<FormWindow>(program_.Help(), main);
     infoWindow_ = std::make_unique<FormWindow>(program_.Info(), main);
     renameWindow_ = std::make_unique<FormWindow>(program_.Rename(), main);
-    mainWindow_->onClose = [this] { Guarded([this] { program_.CloseMainWindow(); }); };
+    mainWindow_->onClose = [this] { program_.CloseMainWindow(); };
     for (FormWindow* modal : {helpWindow_.get(), infoWindow_.get(), renameWindow_.get()}) {
         modal->onClose = [modal] { modal->Model().SetVisible(false); };
+    }
+    for (FormWindow* window :
+         {mainWindow_.get(), helpWindow_.get(), infoWindow_.get(), renameWindow_.get()}) {
+        window->runEntry = [this](const std::function<void()>& entry) { program_.Guarded(entry); };
     }
     platform_.processes.SetOwnerWindow(main);
     fileDialog_.SetOwnerWindow(main);
@@ -75,22 +74,23 @@ Application::Application(HINSTANCE instance)
     program_.Main().AddObserver(this);
 }
 
-Application::~Application() {
+WindowsProgram::~WindowsProgram() {
+    program_.UseJoystickSignals(nullptr);
     program_.Main().RemoveObserver(this);
     KillTimer(appWindow_, kSaveTimer);
     DestroyWindow(appWindow_);
 }
 
-int Application::Run() {
-    Guarded([this] { program_.Start(); });
-    ApplyPollInterval();
+int WindowsProgram::Run() {
+    program_.Start();
+    poll_.Follow();
     ApplySaveInterval();
     while (PumpOne()) {
     }
     return 0;
 }
 
-bool Application::PumpOne() {
+bool WindowsProgram::PumpOne() {
     MSG message;
     if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
         quit_ = true;
@@ -107,7 +107,7 @@ bool Application::PumpOne() {
     return true;
 }
 
-void Application::ShowModal(Form& form) {
+void WindowsProgram::ShowModal(Form& form) {
     FormWindow* window = WindowOf(form);
     if (window == nullptr) {
         return;
@@ -126,7 +126,7 @@ void Application::ShowModal(Form& form) {
     }
 }
 
-void Application::BringToFront(Form& form) {
+void WindowsProgram::BringToFront(Form& form) {
     if (FormWindow* window = WindowOf(form)) {
         HWND handle = window->Handle();
         if (IsIconic(handle)) {
@@ -137,11 +137,11 @@ void Application::BringToFront(Form& form) {
     }
 }
 
-void Application::Quit() {
+void WindowsProgram::Quit() {
     PostQuitMessage(0);
 }
 
-FormWindow* Application::WindowOf(const Form& form) const {
+FormWindow* WindowsProgram::WindowOf(const Form& form) const {
     for (FormWindow* window :
          {mainWindow_.get(), helpWindow_.get(), infoWindow_.get(), renameWindow_.get()}) {
         if (window != nullptr && &window->Model() == &form) {
@@ -151,30 +151,16 @@ FormWindow* Application::WindowOf(const Form& form) const {
     return nullptr;
 }
 
-void Application::ControlChanged(const Control& control, Property property) {
+void WindowsProgram::ControlChanged(const Control& control, Property property) {
     if (property != Property::Interval && property != Property::Enabled) {
         return;
     }
-    if (&control == &program_.PollTimer()) {
-        ApplyPollInterval();
-    } else if (&control == &program_.SaveTimer()) {
+    if (&control == &program_.SaveTimer()) {
         ApplySaveInterval();
     }
 }
 
-void Application::FormChanged(const Form& /*form*/, Property property) {
-    // The window shown again: a sleeping poll timer starts.
-    if (property == Property::Visible || property == Property::Minimised) {
-        poll_.OtherChange();
-    }
-}
-
-void Application::ApplyPollInterval() {
-    const Control& timer = program_.PollTimer();
-    poll_.Start(timer.Runs() ? timer.Interval() : 0);
-}
-
-void Application::ApplySaveInterval() {
+void WindowsProgram::ApplySaveInterval() {
     const Control& timer = program_.SaveTimer();
     KillTimer(appWindow_, kSaveTimer);
     if (timer.Runs()) {
@@ -182,30 +168,21 @@ void Application::ApplySaveInterval() {
     }
 }
 
-void Application::Guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        platform_.dialogs.ShowApplicationError(error.what());
-    }
-}
-
-LRESULT Application::HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT WindowsProgram::HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (poll_.HandleMessage(message, wParam, lParam, result)) {
         return result;
     }
     if (message == WM_TIMER && wParam == kSaveTimer) {
-        Guarded([this] { program_.Timer2Timer(); });
-        poll_.OtherChange();
+        program_.Timer2Timer();
         return 0;
     }
     if (message == Lifecycle::Icon().callbackMessage) {
-        Guarded([this, lParam] { program_.TrayCallback(TrayEventOf(lParam)); });
+        program_.TrayCallback(TrayEventOf(lParam));
         return 0;
     }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
-        Guarded([this, message] { program_.WindowMessage(message); });
+        program_.WindowMessage(message);
         return 1;
     }
     if (message == WM_CLOSE) {
@@ -214,7 +191,7 @@ LRESULT Application::HandleApplicationMessage(UINT message, WPARAM wParam, LPARA
         // still starting: it closes as the close box does instead of
         // destroying this window, which would take the timers and the tray
         // with it and leave the program running.
-        Guarded([this] { program_.CloseMainWindow(); });
+        program_.CloseMainWindow();
         return 0;
     }
     if (message == WM_QUERYENDSESSION) {
@@ -222,7 +199,7 @@ LRESULT Application::HandleApplicationMessage(UINT message, WPARAM wParam, LPARA
     }
     if (message == WM_ENDSESSION && wParam) {
         // Windows is ending: close as the close box would, so nothing is lost.
-        Guarded([this] { program_.CloseMainWindow(); });
+        program_.CloseMainWindow();
         return 0;
     }
     return DefWindowProcW(appWindow_, message, wParam, lParam);
