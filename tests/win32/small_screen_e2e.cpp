@@ -1,0 +1,214 @@
+// pultara.exe on a small laptop screen: 1366x768 at 150 % (144 DPI) with a
+// taskbar along the bottom, run in a Wine session of that screen size.
+// Watched from outside as the user sees it:
+// - the main window lies in the work area and scrolls; "Beenden", "Info",
+//   the button boxes and the commands of buttons 7 to 12 are in view or
+//   come into view with the scroll bars;
+// - long button names are cut with "…" where they do not fit;
+// - Escape in "Buttons umbenennen" cancels: the fields and the main window
+//   go back to the stored names;
+// - a box of the program is owned by the window it shows in front of.
+// The helper script photographs the screen on request ("NAME.request").
+//   small_screen_e2e <path of pultara.exe>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "program_under_test.h"
+
+namespace {
+
+using namespace pultara::win32::testing;
+
+constexpr wchar_t kNamesKey[] = L"Software\\Orvendt\\tevorin\\names";
+const std::wstring kLongName = L"Wiedergabe starten oder pausieren";
+const std::wstring kWideName(26, L'W');
+constexpr int kTaskbar = 60;  // 40 px at 150 %
+
+void Photograph(const std::string& name) {
+    const std::wstring base(name.begin(), name.end());
+    WriteWholeFile(base + L".request", "");
+    const std::wstring done = base + L".done";
+    EXPECT_TRUE(WaitFor([&] { return FileExists(done); }, 30000)) << "no screenshot " << name;
+    DeleteFileW(done.c_str());
+}
+
+void PutName(int button, const std::wstring& name) {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kNamesKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    const std::wstring value = L"name" + std::to_wstring(button);
+    RegSetValueExW(key, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(name.c_str()),
+                   static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+std::string Text(const RECT& r) {
+    return std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "+" +
+           std::to_string(r.left) + "+" + std::to_string(r.top);
+}
+
+// The client area of `window` on the screen.
+RECT ClientOnScreen(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+bool Inside(const RECT& outer, const RECT& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// Whether `control` is in view, scrolling with the arrows of the window's
+// scroll bars (down and right, then up and left) as a user would.
+bool InViewAfterScrolling(HWND window, HWND control) {
+    auto inView = [&] {
+        RECT box{};
+        GetWindowRect(control, &box);
+        return IsWindowVisible(control) && Inside(ClientOnScreen(window), box);
+    };
+    for (const UINT message : {WM_VSCROLL, WM_HSCROLL}) {
+        for (const WPARAM direction : {WPARAM{SB_LINEDOWN}, WPARAM{SB_LINEUP}}) {
+            const int bar = message == WM_VSCROLL ? SB_VERT : SB_HORZ;
+            for (int step = 0; step < 200 && !inView(); ++step) {
+                const int before = GetScrollPos(window, bar);
+                SendMessageW(window, message, direction, 0);
+                if (GetScrollPos(window, bar) == before) {
+                    break;
+                }
+            }
+        }
+    }
+    return inView();
+}
+
+// The direct children of the shown mode page, of one class, in z-order.
+std::vector<HWND> OnShownPage(HWND main, const wchar_t* kind) {
+    std::vector<HWND> found;
+    for (HWND child : Descendants(main)) {
+        if (ClassOf(child) == L"PultaraPage" && IsWindowVisible(child)) {
+            for (HWND item = GetWindow(child, GW_CHILD); item != nullptr;
+                 item = GetWindow(item, GW_HWNDNEXT)) {
+                if (_wcsicmp(ClassOf(item).c_str(), kind) == 0) {
+                    found.push_back(item);
+                }
+            }
+        }
+    }
+    return found;
+}
+
+HWND CheckBoxAt(HWND main, int index) {
+    int seen = 0;
+    for (HWND child : Descendants(main)) {
+        if (_wcsicmp(ClassOf(child).c_str(), L"Button") == 0 &&
+            (GetWindowLongW(child, GWL_STYLE) & 0xF) == BS_CHECKBOX && GetParent(child) == main &&
+            seen++ == index) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+void PressKey(WORD key) {
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+}
+
+class SmallScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PutDword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", 144);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Orvendt");
+        for (int button = 1; button <= 12; ++button) {
+            PutName(button, button == 1   ? kLongName
+                            : button == 2 ? kWideName
+                                          : L"Button " + std::to_wstring(button));
+        }
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen_, 0);
+        RECT work = screen_;
+        work.bottom -= kTaskbar;
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &work, 0);
+        ASSERT_TRUE(program_.Start(ProgramPath()));
+    }
+    void TearDown() override {
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &screen_, 0);
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
+    }
+
+    RECT screen_{};
+    RunningProgram program_;
+};
+
+TEST_F(SmallScreen, EveryControlInReachLongNamesCutEscapeCancels) {
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = MainWindow()) != nullptr && IsWindowVisible(main); }));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+    PostTrayMessage(WM_LBUTTONUP);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    // The stored names reach the window with the first periodic save.
+    HWND first = CheckBoxAt(main, 0);
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TextOf(first) != L"Button 1"; }, 15000));
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Photograph("small-screen-main");
+
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    EXPECT_TRUE(Inside(work, frame)) << "window " << Text(frame) << ", work area " << Text(work);
+
+    // A long name is cut with "…" where it does not fit.
+    const std::wstring shown = TextOf(first);
+    EXPECT_NE(shown, kLongName);
+    EXPECT_EQ(shown.substr(0, 4), L"Wied");
+    EXPECT_EQ(shown.back(), L'\u2026');
+
+    std::vector<std::pair<std::wstring, HWND>> wanted = {
+        {L"Beenden", ChildButton(main, L"Beenden")},
+        {L"Info", ChildButton(main, L"Info")},
+        {L"button box 12", CheckBoxAt(main, 11)}};
+    const std::vector<HWND> edits = OnShownPage(main, L"Edit");
+    ASSERT_GE(edits.size(), 15u);  // description, command, parameter, twelve commands
+    for (int button = 7; button <= 12; ++button) {
+        wanted.emplace_back(L"command of button " + std::to_wstring(button),
+                            edits[edits.size() - 13 + static_cast<std::size_t>(button)]);
+    }
+    for (const auto& [name, control] : wanted) {
+        ASSERT_NE(control, nullptr) << std::string(name.begin(), name.end());
+        EXPECT_TRUE(InViewAfterScrolling(main, control))
+            << std::string(name.begin(), name.end()) << " is out of reach";
+    }
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Photograph("small-screen-scrolled");
+
+    // Escape in the rename dialog: the typed name is gone from the field
+    // and from the main window.
+    PostMessageW(ChildButton(main, L"Buttons umbenennen"), BM_CLICK, 0, 0);
+    HWND rename = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (rename = ShownForm(L"Buttons umbenennen")) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == rename; }));
+    PressKey(VK_HOME);
+    PressKey('X');
+    HWND field = nullptr;
+    for (HWND child : Descendants(rename)) {
+        if (_wcsicmp(ClassOf(child).c_str(), L"Edit") == 0 && TextOf(child)[0] == L'X') {
+            field = child;
+        }
+    }
+    ASSERT_NE(field, nullptr) << "the typed letter is in no field";
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(rename); }));
+    EXPECT_EQ(TextOf(field), kLongName);
+    EXPECT_EQ(TextOf(first), shown) << "the main window shows the name typed before Escape";
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program_.WaitForExit(10000));
+}
+
+}  // namespace
