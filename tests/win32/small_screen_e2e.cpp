@@ -62,6 +62,20 @@ bool Inside(const RECT& outer, const RECT& inner) {
            inner.bottom <= outer.bottom;
 }
 
+// Scrolls `window` one line at a time with `message` in `direction` until
+// `done` or the bar stops moving.
+template <typename Done>
+void ScrollUntil(HWND window, UINT message, WPARAM direction, Done done) {
+    const int bar = message == WM_VSCROLL ? SB_VERT : SB_HORZ;
+    for (int step = 0; step < 200 && !done(); ++step) {
+        const int before = GetScrollPos(window, bar);
+        SendMessageW(window, message, direction, 0);
+        if (GetScrollPos(window, bar) == before) {
+            return;
+        }
+    }
+}
+
 // Whether `control` is in view, scrolling with the arrows of the window's
 // scroll bars (down and right, then up and left) as a user would.
 bool InViewAfterScrolling(HWND window, HWND control) {
@@ -71,34 +85,32 @@ bool InViewAfterScrolling(HWND window, HWND control) {
         return IsWindowVisible(control) && Inside(ClientOnScreen(window), box);
     };
     for (const UINT message : {WM_VSCROLL, WM_HSCROLL}) {
-        for (const WPARAM direction : {WPARAM{SB_LINEDOWN}, WPARAM{SB_LINEUP}}) {
-            const int bar = message == WM_VSCROLL ? SB_VERT : SB_HORZ;
-            for (int step = 0; step < 200 && !inView(); ++step) {
-                const int before = GetScrollPos(window, bar);
-                SendMessageW(window, message, direction, 0);
-                if (GetScrollPos(window, bar) == before) {
-                    break;
-                }
-            }
-        }
+        ScrollUntil(window, message, SB_LINEDOWN, inView);
+        ScrollUntil(window, message, SB_LINEUP, inView);
     }
     return inView();
 }
 
-// The direct children of the shown mode page, of one class, in z-order.
-std::vector<HWND> OnShownPage(HWND main, const wchar_t* kind) {
+// The direct children of `page`, of one class, in z-order.
+std::vector<HWND> ChildrenOfClass(HWND page, const wchar_t* kind) {
     std::vector<HWND> found;
-    for (HWND child : Descendants(main)) {
-        if (ClassOf(child) == L"PultaraPage" && IsWindowVisible(child)) {
-            for (HWND item = GetWindow(child, GW_CHILD); item != nullptr;
-                 item = GetWindow(item, GW_HWNDNEXT)) {
-                if (_wcsicmp(ClassOf(item).c_str(), kind) == 0) {
-                    found.push_back(item);
-                }
-            }
+    for (HWND item = GetWindow(page, GW_CHILD); item != nullptr;
+         item = GetWindow(item, GW_HWNDNEXT)) {
+        if (_wcsicmp(ClassOf(item).c_str(), kind) == 0) {
+            found.push_back(item);
         }
     }
     return found;
+}
+
+// The direct children of the shown mode page, of one class, in z-order.
+std::vector<HWND> OnShownPage(HWND main, const wchar_t* kind) {
+    for (HWND child : Descendants(main)) {
+        if (ClassOf(child) == L"PultaraPage" && IsWindowVisible(child)) {
+            return ChildrenOfClass(child, kind);
+        }
+    }
+    return {};
 }
 
 HWND CheckBoxAt(HWND main, int index) {
