@@ -12,6 +12,8 @@
 //   small_screen_e2e <path of pultara.exe>
 #include <windows.h>
 
+#include <aclapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -220,6 +222,49 @@ TEST_F(SmallScreen, EveryControlInReachLongNamesCutEscapeCancels) {
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program_.WaitForExit(10000));
+}
+
+// The settings key, made and then closed to writing for everyone: every
+// save fails.
+void MakeSettingsReadOnly() {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    EXPLICIT_ACCESSW deny{};
+    deny.grfAccessPermissions = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+    deny.grfAccessMode = DENY_ACCESS;
+    deny.grfInheritance = NO_INHERITANCE;
+    deny.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+    deny.Trustee.ptstrName = const_cast<wchar_t*>(L"EVERYONE");
+    PACL acl = nullptr;
+    SetEntriesInAclW(1, &deny, nullptr, &acl);
+    SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, acl,
+                    nullptr);
+    LocalFree(acl);
+    RegCloseKey(key);
+}
+
+// A box of a failed save, opened while the main window is shown, is owned
+// by the main window, so it lies in front of it.
+TEST_F(SmallScreen, ASaveBoxBelongsToTheShownWindow) {
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = MainWindow()) != nullptr && IsWindowVisible(main); }));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+    MakeSettingsReadOnly();
+    PostTrayMessage(WM_LBUTTONUP);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            box = FindWindowW(L"#32770", L"Information");
+            return box != nullptr && IsWindowVisible(box);
+        },
+        15000))
+        << "no box about the failed save";
+    Photograph("small-screen-save-box");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), main);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    TerminateProcess(program_.Process(), 0);
 }
 
 }  // namespace
