@@ -80,7 +80,8 @@ void FormWindow::ShowCaption(const Control& control, HWND widget) {
 }
 
 // The form's size at its DPI where the work area has room for it; else the
-// work area's, with scroll bars for the rest. Centred in the work area.
+// work area's, with scroll bars for the rest (a resizable form is only made
+// smaller). Centred in the work area.
 void FormWindow::SizeToContents() {
     const Box size = FormClientSize(form_);
     contentWidth_ = Scale(size.width);
@@ -114,6 +115,12 @@ void FormWindow::SizeToContents() {
             width = roomWidth;
             across = true;
         }
+    }
+    // A resizable form (help) lays out its own controls at any size.
+    if (!form_.autoSize) {
+        width = std::min(contentWidth_, roomWidth);
+        height = std::min(contentHeight_, roomHeight);
+        across = down = false;
     }
     if (across) {
         style |= WS_HSCROLL;
