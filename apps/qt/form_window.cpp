@@ -326,13 +326,14 @@ void FormWindow::changeEvent(QEvent* event) {
 }
 
 // Enter does what it does in a Windows form: it presses the focused push
-// button, or else the form's default button; Escape is the form's. The widgets that use Enter
+// button, or else the form's default button. The widgets that use Enter
 // themselves (a multi-line text, an open list) never pass it on to here.
+// Escape does what the form says (a dialog closes or cancels).
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (event->key() == Qt::Key_Escape && plain) {
-        form_.PressEscape();  // a dialog closes or cancels, as under Windows
+        form_.PressEscape();
         return;
     }
     if (!enter || !plain) {
