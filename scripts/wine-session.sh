@@ -5,6 +5,7 @@
 #   wine-session.sh start STATE   make the display and the prefix
 #   wine-session.sh run STATE CMD...   run CMD with DISPLAY and WINEPREFIX set
 #   wine-session.sh stop STATE    end Wine and the display, remove the prefix
+# PULTARA_WINE_SCREEN (WxHxDEPTH, 1280x1024x24 unless set) sizes the display.
 set -euo pipefail
 action=$1
 state=$2
@@ -23,7 +24,7 @@ case "$action" in
     # listens: a number chosen here could be taken by another Xvfb meanwhile.
     # -noreset: a server that resets when its last client leaves turns away
     # whoever connects during the reset.
-    setsid Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp \
+    setsid Xvfb -displayfd 3 -noreset -screen 0 "${PULTARA_WINE_SCREEN:-1280x1024x24}" -nolisten tcp \
       3>"$WINEPREFIX.display" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 200); do

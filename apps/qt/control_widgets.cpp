@@ -13,8 +13,11 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <algorithm>
 #include <limits>
+#include <utility>
 
+#include "engine/profile.h"
 #include "help_view.h"
 #include "qt_text.h"
 #include "ui/form.h"
@@ -38,6 +41,58 @@ protected:
 
 private:
     Control& control_;
+};
+
+// A caption the user chose (a button name): at most as wide as the widest
+// default name; a longer one is cut with "…" where it does not fit and is
+// shown whole as the tooltip, so a long name never widens the window.
+template <typename Widget>
+class ElidedCaption : public Widget {
+public:
+    template <typename... Arguments>
+    explicit ElidedCaption(const Control& control, Arguments&&... arguments)
+        : Widget(std::forward<Arguments>(arguments)...), hint_(ToQt(control.look.hint)) {}
+
+    void SetCaption(const QString& caption) {
+        full_ = caption;
+        Widget::setText(caption);
+        const int textWidth = this->fontMetrics().horizontalAdvance(caption);
+        chrome_ = Widget::sizeHint().width() - textWidth;
+        fullWidth_ = chrome_ + textWidth;
+        Elide();
+        this->updateGeometry();
+    }
+    QSize sizeHint() const override {
+        QSize size = Widget::sizeHint();
+        size.setWidth(std::min(fullWidth_, MostWidth()));
+        return size;
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        Widget::resizeEvent(event);
+        Elide();
+    }
+
+private:
+    int MostWidth() const {
+        const QString widest = ToQt(Profile::DefaultButtonName(kButtonCount));
+        return chrome_ + this->fontMetrics().horizontalAdvance(widest);
+    }
+    void Elide() {
+        const QString shown =
+            this->fontMetrics().elidedText(full_, Qt::ElideRight, this->width() - chrome_);
+        if (shown != Widget::text()) {
+            Widget::setText(shown);
+        }
+        this->setToolTip(shown != full_ ? full_ : hint_);
+    }
+
+    QString full_;
+    QString hint_;
+    int chrome_ = 0;  // indicator and margins beside the text
+    int fullWidth_ = 0;
 };
 
 // Reports the keyboard focus entering a control (title boxes refill their
@@ -88,6 +143,9 @@ void SetItems(QComboBox* box, const Control& control) {
     for (const std::string& item : control.Items()) {
         box->addItem(ToQt(item));
     }
+    for (int index = 0; index < box->count(); ++index) {
+        box->setItemData(index, box->itemText(index), Qt::ToolTipRole);
+    }
     box->setCurrentIndex(control.ItemIndex());
     if (box->isEditable()) {
         box->setEditText(ToQt(control.Text()));
@@ -124,7 +182,7 @@ QWidget* CreateComboBox(Control& control, bool editable) {
 }
 
 QWidget* CreateCheckBox(Control& control) {
-    auto* box = new QCheckBox;
+    auto* box = control.look.elide ? new ElidedCaption<QCheckBox>(control) : new QCheckBox;
     QObject::connect(box, &QCheckBox::clicked, [&control, box] {
         control.Click();
         const QSignalBlocker block(box);
@@ -142,7 +200,8 @@ QWidget* CreateButton(Control& control) {
 }
 
 QWidget* CreateLabel(Control& control) {
-    auto* label = new ClickableLabel(control);
+    QLabel* label = control.look.elide ? new ElidedCaption<ClickableLabel>(control, control)
+                                       : new ClickableLabel(control);
     label->setWordWrap(control.look.wordWrap);
     if (control.look.handCursor) {
         label->setCursor(Qt::PointingHandCursor);
@@ -152,6 +211,9 @@ QWidget* CreateLabel(Control& control) {
 
 QWidget* CreatePages(Control& control) {
     auto* pages = new QTabWidget;
+    // A long description neither widens the window nor hides the other tabs.
+    pages->setElideMode(Qt::ElideRight);
+    pages->setUsesScrollButtons(true);
     QObject::connect(pages, &QTabWidget::currentChanged, [&control, pages](int index) {
         if (!pages->signalsBlocked()) {
             control.SetItemIndex(index);
@@ -205,6 +267,14 @@ QWidget* CreateFace(Control& control) {
 
 void SyncCaption(Control& control, QWidget* widget) {
     const QString caption = ToQt(control.Caption());
+    if (control.look.elide) {
+        if (auto* box = dynamic_cast<ElidedCaption<QCheckBox>*>(widget)) {
+            box->SetCaption(caption);
+        } else if (auto* label = dynamic_cast<ElidedCaption<ClickableLabel>*>(widget)) {
+            label->SetCaption(caption);
+        }
+        return;
+    }
     if (auto* label = qobject_cast<QLabel*>(widget);
         label && control.Kind() == ControlKind::Label) {
         label->setText(caption);
@@ -215,6 +285,7 @@ void SyncCaption(Control& control, QWidget* widget) {
         for (QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget()) {
             if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
                 tabs->setTabText(tabs->indexOf(widget), caption);
+                tabs->setTabToolTip(tabs->indexOf(widget), caption);
                 break;
             }
         }

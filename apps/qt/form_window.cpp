@@ -7,7 +7,12 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 #include "qt_text.h"
 
@@ -39,7 +44,13 @@ FormWindow::FormWindow(Form& form) : form_(form) {
     setWindowTitle(ToQt(form.Caption()));
     setWindowIcon(ApplicationIcon());
     setObjectName(ToQt(form.Name()));
-    root_ = new QGridLayout(this);
+    // The controls sit on a page of their own, which a window larger than
+    // the screen puts into a scroll area (UseFixedFrame).
+    frame_ = new QVBoxLayout(this);
+    frame_->setContentsMargins(0, 0, 0, 0);
+    contents_ = new QWidget;
+    frame_->addWidget(contents_);
+    root_ = new QGridLayout(contents_);
     Build();
     form_.AddObserver(this);
     if (!form_.autoSize) {
@@ -172,8 +183,84 @@ void FormWindow::FocusFirstControl() {
 void FormWindow::UseFixedFrame() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    root_->setSizeConstraint(QLayout::SetFixedSize);
+    frame_->removeWidget(contents_);
+    scroll_ = new QScrollArea;
+    scroll_->setObjectName(QStringLiteral("Contents"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(contents_);
+    frame_->addWidget(scroll_);
+    contents_->installEventFilter(this);  // its size follows the captions
     centreOnShow_ = true;
+    fixedFrame_ = true;
+}
+
+// The size of the contents where the screen's work area (less the window
+// manager's frame) has room for it; otherwise as much as there is room
+// for, and the rest is reached with the scroll bars.
+void FormWindow::FitToScreen() {
+    if (!fixedFrame_) {
+        return;
+    }
+    const QSize wanted = contents_->sizeHint().expandedTo(contents_->layout()->totalMinimumSize());
+    const QRect area = screen()->availableGeometry();
+    const QMargins frame = FrameMargins();
+    const QSize room(area.width() - frame.left() - frame.right(),
+                     area.height() - frame.top() - frame.bottom());
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    // The contents keep the width they ask for; the notes wrap at it.
+    QSize size(std::min(wanted.width(), room.width()), 0);
+    const int contentsWidth = wanted.width();
+    contents_->setMinimumWidth(contentsWidth);  // the fields keep their width
+    size.rheight() = contents_->hasHeightForWidth()
+                         ? std::max(wanted.height(), contents_->heightForWidth(contentsWidth))
+                         : wanted.height();
+    const bool across = contentsWidth > size.width();
+    if (across) {
+        size.rheight() += bar;  // the horizontal scroll bar
+    }
+    const bool down = size.height() > room.height();
+    if (down) {
+        size.rheight() = room.height();
+        size.rwidth() = std::min(size.width() + bar, room.width());
+    }
+    // Contents that fit show no scroll bar, also not for the moment in
+    // which a bar would narrow them so that the notes wrap to more lines.
+    scroll_->setHorizontalScrollBarPolicy(across || down ? Qt::ScrollBarAsNeeded
+                                                         : Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(down || across ? Qt::ScrollBarAsNeeded
+                                                       : Qt::ScrollBarAlwaysOff);
+    setFixedSize(size);
+    if (isVisible()) {
+        KeepInside(area, frame);
+    }
+}
+
+// The window manager's frame around the window: as it told after the first
+// showing, else the size of a common title bar and border.
+QMargins FormWindow::FrameMargins() const {
+    const QMargins told = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    return told.isNull() ? QMargins(4, 32, 4, 8) : told;
+}
+
+// Moves a grown window back into the work area, frame and all.
+void FormWindow::KeepInside(const QRect& area, const QMargins& frame) {
+    QRect inside = geometry();
+    inside.moveRight(std::min(inside.right(), area.right() - frame.right()));
+    inside.moveBottom(std::min(inside.bottom(), area.bottom() - frame.bottom()));
+    inside.moveLeft(std::max(inside.left(), area.left() + frame.left()));
+    inside.moveTop(std::max(inside.top(), area.top() + frame.top()));
+    if (inside.topLeft() != geometry().topLeft()) {
+        setGeometry(inside);
+    }
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == contents_ && event->type() == QEvent::LayoutRequest) {
+        FitToScreen();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::CentreOver(QWidget* owner) {
@@ -190,12 +277,19 @@ void FormWindow::PlaceCentred() {
     ensurePolished();
     root_->activate();
     adjustSize();
+    FitToScreen();
     const QRect area = owner_ != nullptr && owner_->isVisible() && !owner_->isMinimized()
                            ? owner_->frameGeometry()
                            : screen()->availableGeometry();
     // Placing the inside of the window (not its frame, whose size the window
-    // manager has not told yet) keeps the place the same on every later show.
-    setGeometry(QRect(area.center() - QPoint(width() / 2, height() / 2), size()));
+    // manager has not told yet) keeps the place the same on every later show;
+    // the frame's title bar stays on the screen.
+    QRect inside(area.center() - QPoint(width() / 2, height() / 2), size());
+    const QRect screenArea = screen()->availableGeometry();
+    const QMargins frame = FrameMargins();
+    inside.moveLeft(std::max(inside.left(), screenArea.left() + frame.left()));
+    inside.moveTop(std::max(inside.top(), screenArea.top() + frame.top()));
+    setGeometry(inside);
 }
 
 void FormWindow::ShowAsModelSays() {
@@ -234,9 +328,14 @@ void FormWindow::changeEvent(QEvent* event) {
 // Enter does what it does in a Windows form: it presses the focused push
 // button, or else the form's default button. The widgets that use Enter
 // themselves (a multi-line text, an open list) never pass it on to here.
+// Escape does what the form says (a dialog closes or cancels).
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (event->key() == Qt::Key_Escape && plain) {
+        form_.PressEscape();
+        return;
+    }
     if (!enter || !plain) {
         QWidget::keyPressEvent(event);
         return;

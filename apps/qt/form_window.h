@@ -10,6 +10,8 @@
 class QGridLayout;
 class QKeyEvent;
 class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
 
 namespace pultara::qt {
 
@@ -28,7 +30,8 @@ public:
     // Runs a nested event loop while the form stays visible (modal windows).
     void WaitWhileVisible();
     // Only a close box in the title bar, fixed to the size of the contents,
-    // centred on the screen when first shown.
+    // centred on the screen when first shown. Where the screen is too small
+    // for the contents, the window fills the work area and scrolls.
     void UseFixedFrame();
     // Centred over `owner` (or the screen while it is hidden) at every showing.
     void CentreOver(QWidget* owner);
@@ -43,6 +46,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Build();
@@ -52,6 +56,9 @@ private:
     void ChainTabOrder();
     void ShowAsModelSays();
     void PlaceCentred();
+    void FitToScreen();
+    QMargins FrameMargins() const;
+    void KeepInside(const QRect& area, const QMargins& frame);
     QPushButton* DefaultButton() const;
     void FocusFirstControl();
 
@@ -59,6 +66,9 @@ private:
     void FormChanged(const Form& form, Property property) override;
 
     Form& form_;
+    QVBoxLayout* frame_ = nullptr;
+    QWidget* contents_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QGridLayout* root_ = nullptr;
     std::map<const Control*, QWidget*> widgets_;
     std::map<std::string, QGridLayout*> containers_;
@@ -66,6 +76,7 @@ private:
     bool applyingModel_ = false;
     bool centreOnShow_ = false;
     bool centreEveryTime_ = false;
+    bool fixedFrame_ = false;
     QWidget* owner_ = nullptr;
 };
 

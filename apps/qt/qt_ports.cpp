@@ -32,6 +32,25 @@ void WidenForCaption(QMessageBox& box) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// The window of the program the user sees on top: a modal window, else the
+// active one, else a shown form; null while every window is hidden.
+QWidget* VisibleOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget();
+        modal != nullptr && modal->isVisible()) {
+        return modal;
+    }
+    if (QWidget* active = QApplication::activeWindow(); active != nullptr && active->isVisible()) {
+        return active;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<FormWindow*>(window) != nullptr && window->isVisible() &&
+            !window->isMinimized()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 // A box of a program working in the background (its windows hidden or not
@@ -57,9 +76,10 @@ void QtDialogs::ShowMessage(const std::string& text, const std::string& caption,
         std::fprintf(stderr, "pultara: %s: %s\n", caption.c_str(), text.c_str());
         return;
     }
+    // Owned by the window the user sees, the box comes up in front of it.
     QMessageBox box(
         icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-        ToQt(caption), ToQt(text), QMessageBox::Ok);
+        ToQt(caption), ToQt(text), QMessageBox::Ok, VisibleOwner());
     Show(box);
 }
 
@@ -69,7 +89,7 @@ void QtDialogs::ShowApplicationError(const std::string& message) {
         return;
     }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Pultara"), ToQt(message),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, VisibleOwner());
     Show(box);
 }
 

@@ -28,7 +28,9 @@ WidgetClass ClassFor(const Control& control) {
     switch (control.Kind()) {
         case ControlKind::Label:
             return {L"STATIC",
-                    child | SS_NOTIFY | (control.look.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP), 0};
+                    child | SS_NOTIFY | (control.look.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP) |
+                        (control.look.elide ? SS_ENDELLIPSIS : 0),
+                    0};
         case ControlKind::Edit:
             return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::DropDownList:
@@ -151,7 +153,7 @@ void FormWindow::Refresh(const Control& control, Property property) {
                 RefreshPages();
             } else if (control.Kind() != ControlKind::Edit && !IsList(control) &&
                        control.Kind() != ControlKind::RichEdit) {
-                SetWindowTextW(widget, Widen(control.Caption()).c_str());
+                ShowCaption(control, widget);
             }
             break;
         case Property::Text: RefreshText(control, widget); break;

@@ -179,6 +179,7 @@ void FormWindow::Layout() {
         LayoutHelp();
         return;
     }
+    ScrollTo(0, 0);  // the boxes are the unscrolled places
     const Control* pages = form_.PageControl();
     const Box pagesBox = pages != nullptr ? PlaceControl(form_, *pages) : Box{};
     RECT pageArea{};
@@ -221,6 +222,11 @@ void FormWindow::Layout() {
     }
     if (pages != nullptr && widgets_.count(pages) != 0) {
         ClipTabsToHeader(widgets_.at(pages), pageArea);
+    }
+    for (const auto& [control, widget] : widgets_) {
+        if (control->look.elide) {
+            ShowCaption(*control, widget);  // cut to the width it has now
+        }
     }
     InvalidateRect(window_, nullptr, TRUE);
 }
@@ -302,21 +308,6 @@ void FormWindow::LayoutHelp() {
     }
 }
 
-void FormWindow::SizeToContents() {
-    const Box size = FormClientSize(form_);
-    RECT frame{0, 0, Scale(size.width), Scale(size.height)};
-    AdjustFrameForDpi(frame, GetWindowLongW(window_, GWL_STYLE),
-                      GetWindowLongW(window_, GWL_EXSTYLE), dpi_);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    // Centred on the screen, like the classic main window.
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int x = work.left + std::max<int>((work.right - work.left - width) / 2, 0);
-    const int y = work.top + std::max<int>((work.bottom - work.top - height) / 2, 0);
-    SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 bool FormWindow::TranslateDialogMessage(MSG& message) {
     if (!IsWindowVisible(window_)) {
         return false;
@@ -329,7 +320,14 @@ bool FormWindow::TranslateDialogMessage(MSG& message) {
             return false;
         }
     }
-    return IsDialogMessageW(window_, &message) != FALSE;
+    const bool tab = message.message == WM_KEYDOWN && message.wParam == VK_TAB;
+    if (IsDialogMessageW(window_, &message) == FALSE) {
+        return false;
+    }
+    if (tab) {
+        ScrollIntoView(GetFocus());
+    }
+    return true;
 }
 
 Control* FormWindow::ControlOf(HWND widget) const {
@@ -406,11 +404,9 @@ void FormWindow::RunEntry(const std::function<void()>& entry) const {
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            // Escape in a dialog: the same as its close box.
+            // Escape in a dialog: the form says what it does.
             if (LOWORD(wParam) == IDCANCEL && lParam == 0 && owner_ != nullptr) {
-                if (onClose) {
-                    onClose();
-                }
+                Guarded([&] { form_.PressEscape(); });
                 return 0;
             }
             RunEntry(
@@ -442,6 +438,15 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_SIZE: OnSize(wParam); return 0;
+        case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
+        case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;
+        case WM_MOUSEWHEEL:
+            if ((GetWindowLongW(window_, GWL_STYLE) & WS_VSCROLL) != 0) {
+                ScrollTo(scrollX_,
+                         scrollY_ - GET_WHEEL_DELTA_WPARAM(wParam) * Scale(60) / WHEEL_DELTA);
+                return 0;
+            }
+            break;
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
             fonts_.Make(dpi_);

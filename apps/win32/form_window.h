@@ -67,6 +67,12 @@ private:
     void ClipTabsToHeader(HWND tabs, const RECT& page) const;
     void LoadPicture(HWND image, int width, int height);
     void SizeToContents();
+    void UpdateScrollBars();
+    void ScrollTo(int x, int y);
+    void OnScroll(int bar, WORD request);
+    void ScrollIntoView(HWND widget);
+    // The caption, cut to the control's width where it asks for that.
+    void ShowCaption(const Control& control, HWND widget);
     int Scale(int pixels) const;
 
     void Refresh(const Control& control, Property property);
@@ -100,6 +106,10 @@ private:
     HBITMAP picture_ = nullptr;
     HWND lastFocus_ = nullptr;  // given back when the window is active again
     bool updating_ = false;     // the window's own changes are no user edits
+    int contentWidth_ = 0;      // the controls' extent in pixels at the DPI
+    int contentHeight_ = 0;
+    int scrollX_ = 0;  // how far the contents are scrolled
+    int scrollY_ = 0;
     std::unordered_map<const Control*, HWND> widgets_;
     std::unordered_map<HWND, Control*> controls_;
     std::unordered_map<int, Control*> byId_;

@@ -50,10 +50,16 @@ void Lifecycle::AdoptTray() {
 
 // A failing save opens a message box, whose message loop keeps the timer
 // firing; a run inside that box would open the next box inside the first.
+// Once the window is closing, its own saves are the last: a timer firing
+// inside their boxes saves (and reports) nothing more.
 void Lifecycle::Timer2Timer() {
-    if (timer2Running_) {
+    if (timer2Running_ || closed_) {
         return;
     }
+    RunSaveJob();
+}
+
+void Lifecycle::RunSaveJob() {
     FlagScope running(timer2Running_);
     settings_.SaveSettings();
     window_.ApplyButtonNames();
@@ -84,7 +90,7 @@ void Lifecycle::ButtonEndeClick() {
 }
 
 void Lifecycle::FormClose() {
-    Timer2Timer();
+    RunSaveJob();
     settings_.SaveSettings();
 }
 
@@ -96,7 +102,8 @@ void Lifecycle::TrayCallback(TrayEvent event) {
     if (event != TrayEvent::LeftButtonUp || closed_) {
         return;
     }
-    if (window_.IsShown()) {
+    // A window the user minimised is out of sight: the click brings it back.
+    if (window_.IsShown() && !window_.IsMinimised()) {
         window_.MinimiseApplication();
         window_.HideWindow();
     } else {

@@ -55,7 +55,8 @@ public:
     void ButtonEndeClick();
     void FormClose();
     void FormDestroy();
-    // The icon's callback: only a left-button-up toggles the window.
+    // The icon's callback: only a left-button-up toggles the window (a
+    // minimised window counts as out of sight).
     void TrayCallback(TrayEvent event);
     // A message of the main window's procedure; returns true when it was the
     // "TaskbarCreated" broadcast, after which the icon is added again.
@@ -66,6 +67,8 @@ public:
 
 private:
     void SendToBackground();
+    // Save, apply the names, load, normal priority.
+    void RunSaveJob();
     void AdoptTray();
 
     Profile& profile_;

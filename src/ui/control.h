@@ -67,6 +67,9 @@ struct Appearance {
     int minimum = 0;       // progress bar range
     int maximum = 0;
     bool spacer = false;  // keeps a distance in the classic layout; no widget
+    // The caption is a name the user chose: as wide as a default name at
+    // most, a longer one cut with "…" and shown whole as the tooltip.
+    bool elide = false;
 };
 
 // The properties a front end draws when it creates a control's widget, in

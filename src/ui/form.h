@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -55,6 +56,14 @@ public:
     Control* DefaultButton() const;
     // The control whose tab pages are its children; null for none.
     Control* PageControl() const;
+    // The Escape key in the form's window: what `onEscape` does (a dialog
+    // closes or cancels); nothing for a form without one.
+    void PressEscape() const {
+        if (onEscape) {
+            onEscape();
+        }
+    }
+    std::function<void()> onEscape;
     // Whether `control`'s text is rich text (RTF) rather than plain text.
     virtual bool ShowsRichText(const Control& /*control*/) const { return false; }
 

@@ -103,6 +103,7 @@ void MainForm::BuildButtonBoxes() {
         Control& box = Add(ButtonBoxName(button), ControlKind::CheckBox,
                            At(3, (button - 1) % 6, (button - 1) / 6));
         box.SetCaption(Profile::DefaultButtonName(button));
+        box.look.elide = true;
     }
 }
 
@@ -159,8 +160,8 @@ void MainForm::BuildModePage(int mode) {
     for (int button = 1; button <= kButtonCount; ++button) {
         const int row = 5 + (button - 1) % 6;
         const int column = (button - 1) / 6 * 2;
-        AddLabel(ButtonLabelName(mode, button), Profile::DefaultButtonName(button),
-                 on(row, column));
+        AddLabel(ButtonLabelName(mode, button), Profile::DefaultButtonName(button), on(row, column))
+            .look.elide = true;
         Add(ButtonCommandEditName(mode, button), ControlKind::Edit, on(row, column + 1));
     }
     Add(EnsureFocusBoxName(mode), ControlKind::CheckBox, on(4, 1))

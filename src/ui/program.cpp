@@ -54,6 +54,16 @@ void Program::InstallHandlers() {
         rename_.SetVisible(false);
     };
     rename_.Get("Button3").onClick = [this] { operations_.names.ResetButtonNames(); };
+    // Escape closes the two viewers like their close box; in the rename
+    // dialog it cancels: the fields go back to the stored names, which the
+    // main window then shows.
+    help_.onEscape = [this] { help_.SetVisible(false); };
+    info_.onEscape = [this] { info_.SetVisible(false); };
+    rename_.onEscape = [this] {
+        operations_.names.ResetButtonNames();  // as at start, where no name is stored
+        operations_.names.LoadButtonNames();
+        rename_.SetVisible(false);
+    };
 }
 
 // Each window is created in turn; creating the rename dialog loads the

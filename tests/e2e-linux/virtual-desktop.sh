@@ -5,15 +5,16 @@
 # XDG_CONFIG_HOME point into a fresh temporary folder, so the command finds
 # no earlier settings. Everything started here is stopped again at the end.
 #
-#   virtual-desktop.sh [--no-wm] [--no-tray] [--no-sound] [--] command [args...]
+#   virtual-desktop.sh [--no-wm] [--no-tray] [--no-sound] [--screen WxH] [--] command [args...]
 #
 # The command sees PULTARA_DESKTOP_DIR (the temporary folder) and
 # PULTARA_NULL_SINK (the sink's name).
 set -euo pipefail
 
-wm=1 tray=1 sound=1
+wm=1 tray=1 sound=1 screen=1280x800
 while [ $# -gt 0 ]; do
   case "$1" in
+    --screen) screen=$2; shift ;;
     --no-wm) wm=0 ;;
     --no-tray) tray=0 ;;
     --no-sound) sound=0 ;;
@@ -65,7 +66,7 @@ export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
 # default the server resets whenever its last client leaves, and a client that
 # connects meanwhile is turned away; the short-lived xprop that waits for the
 # window manager below would then make openbox fail to open the display.
-Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 wait_for 20 test -s "$work/display"
 DISPLAY=":$(head -n1 "$work/display")"

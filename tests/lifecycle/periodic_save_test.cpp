@@ -50,8 +50,10 @@ TEST_F(PeriodicSave, CloseRunsTheJobSavesOnceMoreAndRemovesTheIcon) {
     EXPECT_EQ(rig.Lines().size(), 6u);
 }
 
+// The save timer keeps firing inside each box of the closing saves.
 TEST_F(PeriodicSave, AFailingSaveAtCloseIsReportedTwice) {
     rig.stores.failSaves = true;
+    rig.platform.dialogs.whileOpen = [&] { rig.program.Timer2Timer(); };
     rig.program.CloseMainWindow();
     EXPECT_EQ(rig.platform.log.Only("MessageBox").size(), 2u);
 }

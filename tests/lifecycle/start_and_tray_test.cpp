@@ -56,6 +56,18 @@ TEST_F(Tray, LeftClickTogglesTheWindow) {
     EXPECT_TRUE(rig.program.Main().Minimised());
 }
 
+// The user minimised the shown window (a window manager's button or key):
+// the click shows it again instead of hiding it.
+TEST_F(Tray, LeftClickRestoresAMinimisedWindow) {
+    rig.program.TrayCallback(TrayEvent::LeftButtonUp);
+    rig.program.Main().SetMinimised(true);
+    rig.program.TrayCallback(TrayEvent::LeftButtonUp);
+    EXPECT_TRUE(rig.program.Main().Visible());
+    EXPECT_FALSE(rig.program.Main().Minimised());
+    rig.program.TrayCallback(TrayEvent::LeftButtonUp);
+    EXPECT_FALSE(rig.program.Main().Visible());
+}
+
 TEST_F(Tray, OtherMouseEventsOnTheIconAreIgnored) {
     for (TrayEvent event : {TrayEvent::RightButtonUp, TrayEvent::RightButtonDown,
                             TrayEvent::LeftButtonDown, TrayEvent::LeftDoubleClick}) {

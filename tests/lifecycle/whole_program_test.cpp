@@ -60,6 +60,33 @@ TEST_F(WholeProgram, StoredNamesReachTheMainWindowAtTheFirstPeriodicSave) {
     EXPECT_EQ(main.ButtonBox(7).Caption(), "");
 }
 
+// Names typed reach the main window at the next periodic save; Escape
+// takes them back: the fields and the main window show the stored names
+// (the defaults where none is stored), and nothing is stored.
+TEST_F(WholeProgram, EscapeInTheRenameDialogGoesBackToTheStoredNames) {
+    for (int button = 1; button <= 12; ++button) {
+        fakes.store.PutString(kNamesKey, "name" + std::to_string(button),
+                              button == 1 ? "Play" : "Button " + std::to_string(button));
+    }
+    app.program().Start();
+    RenameForm& rename = app.program().Rename();
+    MainForm& main = app.program().Main();
+    host.whileModal["FormUmbenennen"] = [&](Form& form) {
+        rename.NameEdit(1).SetText("Wiedergabe");
+        rename.NameEdit(12).SetText("Ende");
+        app.program().Timer2Timer();
+        EXPECT_EQ(main.ButtonBox(1).Caption(), "Wiedergabe");
+        form.PressEscape();
+    };
+    main.Get("ButtonEinstellen").Click();
+    EXPECT_FALSE(rename.Visible());
+    EXPECT_EQ(rename.NameEdit(1).Text(), "Play");
+    EXPECT_EQ(rename.NameEdit(12).Text(), "Button 12");
+    EXPECT_EQ(main.ButtonBox(1).Caption(), "Play");
+    EXPECT_EQ(main.ButtonBox(12).Caption(), "Button 12");
+    EXPECT_EQ(Stored(kNamesKey, "name1"), "Play");
+}
+
 TEST_F(WholeProgram, AFailingSaveShowsOneBoxAtATime) {
     fakes.store.failWritesAfter = 1;
     app.program().Start();
