@@ -61,6 +61,7 @@ public:
     void Timer1Timer() { poll_.Timer1Timer(); }
     void Timer2Timer() { lifecycle_.Timer2Timer(); }
     void TrayCallback(TrayEvent event) { lifecycle_.TrayCallback(event); }
+    void ShowSettings() { lifecycle_.ShowSettings(); }
     bool WindowMessage(std::uint32_t message) { return lifecycle_.WindowMessage(message); }
     // The main window's close box.
     void CloseMainWindow() { lifecycle_.ButtonEndeClick(); }
