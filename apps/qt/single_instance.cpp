@@ -75,7 +75,7 @@ bool SingleInstance::AskFirstCopyToShow() const {
     return false;
 }
 
-void SingleInstance::Listen(std::function<void()> showSettings) {
+void SingleInstance::Listen(const std::function<void()>& showSettings) {
     const QString name = QDir(folder_).filePath(QStringLiteral("pultara.socket"));
     // A socket file left by a copy that crashed: this copy holds the lock,
     // so nobody else listens there.
@@ -86,19 +86,25 @@ void SingleInstance::Listen(std::function<void()> showSettings) {
                      qUtf8Printable(server_.errorString()));
         return;
     }
-    QObject::connect(&server_, &QLocalServer::newConnection, [this, showSettings] {
+    showSettings_ = showSettings;
+    QObject::connect(&server_, &QLocalServer::newConnection, [this] {
         while (QLocalSocket* client = server_.nextPendingConnection()) {
-            QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            const auto read = [client, showSettings] {
-                if (client->canReadLine() && client->readLine() == kShowRequest) {
-                    client->disconnectFromServer();
-                    showSettings();
-                }
-            };
-            QObject::connect(client, &QLocalSocket::readyRead, client, read);
-            read();  // the request may have come with the connection
+            Serve(client);
         }
     });
+}
+
+// A later start's request: one line, after which the connection closes.
+void SingleInstance::Serve(QLocalSocket* client) {
+    QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    const auto read = [this, client] {
+        if (client->canReadLine() && client->readLine() == kShowRequest) {
+            client->disconnectFromServer();
+            showSettings_();
+        }
+    };
+    QObject::connect(client, &QLocalSocket::readyRead, client, read);
+    read();  // the request may have come with the connection
 }
 
 }  // namespace pultara::qt

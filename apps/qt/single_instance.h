@@ -1,5 +1,6 @@
 #pragma once
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QString>
 #include <functional>
 
@@ -25,13 +26,16 @@ public:
     // answer.
     bool AskFirstCopyToShow() const;
     // The first copy: runs `showSettings` for each later start.
-    void Listen(std::function<void()> showSettings);
+    void Listen(const std::function<void()>& showSettings);
 
 private:
+    void Serve(QLocalSocket* client);
+
     QString folder_;
     bool first_ = true;
     int lockFile_ = -1;
     QLocalServer server_;
+    std::function<void()> showSettings_;
 };
 
 }  // namespace pultara::qt
