@@ -1,12 +1,14 @@
 #include "apps/win32/application.h"
 
+#include "apps/win32/single_instance.h"
+
 #include <exception>
 
 namespace pultara::win32app {
 
 namespace {
 
-constexpr wchar_t kApplicationClass[] = L"PultaraApplication";
+constexpr const wchar_t* kApplicationClass = kApplicationWindowClass;
 constexpr UINT_PTR kSaveTimer = 2;
 
 LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -202,6 +204,10 @@ LRESULT Application::HandleApplicationMessage(UINT message, WPARAM wParam, LPARA
     }
     if (message == Lifecycle::Icon().callbackMessage) {
         Guarded([this, lParam] { program_.TrayCallback(TrayEventOf(lParam)); });
+        return 0;
+    }
+    if (message == SingleInstance::ShowSettingsMessage()) {
+        Guarded([this] { program_.ShowSettings(); });  // the program started again
         return 0;
     }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
