@@ -3,7 +3,7 @@
 # first-start dialogs. The prefix is made once per build tree.
 set -euo pipefail
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPREFIX="${PULTARA_WINEPREFIX:-${TMPDIR:-/tmp}/pultara-wine-$(id -u)}"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true

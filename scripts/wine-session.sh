@@ -13,7 +13,9 @@ shift 2
 
 wine_env() {
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No Mono or Gecko installer; no menu builder, which would write .desktop
+  # files and icons into the home folder for a prefix that is deleted later.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export DISPLAY WINEPREFIX
 }
 
@@ -45,7 +47,7 @@ case "$action" in
     wine_env
     wineboot -i >/dev/null 2>&1 || true
     # Without a window manager Wine draws the window frames itself.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f /reg:64 >/dev/null 2>&1 || true
     wineserver -w || true
     echo "Wine session on $DISPLAY in $WINEPREFIX"
     ;;

@@ -22,8 +22,11 @@
 #include "program_timers.h"
 #include "qt_ports.h"
 #include "qt_text.h"
+#include "single_instance.h"
+#include "startup.h"
 #include "termination_signals.h"
 #include "ui/application.h"
+#include "ui/control_lookup.h"
 #include "version.h"
 
 namespace pultara::qt {
@@ -37,7 +40,9 @@ constexpr const char* kWaylandNotice =
     "X11-Programme (XWayland), keine Wayland-Programme.";
 
 // The demo joystick from --demo-joystick, or null; exits on a bad script.
-std::unique_ptr<DemoJoystick> DemoFromOptions(const QCommandLineParser& options) {
+// The script's steps go to `script` for the check of its control names.
+std::unique_ptr<DemoJoystick> DemoFromOptions(const QCommandLineParser& options,
+                                              std::vector<ScriptStep>& script) {
     if (!options.isSet("demo-joystick")) {
         return nullptr;
     }
@@ -55,6 +60,7 @@ std::unique_ptr<DemoJoystick> DemoFromOptions(const QCommandLineParser& options)
                      error.what());
         std::exit(2);
     }
+    script = steps;
     auto demo = std::make_unique<DemoJoystick>(std::move(steps));
     if (!demo->Attached()) {
         std::fprintf(stderr, "pultara: SDL could not attach a virtual joystick\n");
@@ -100,8 +106,24 @@ void PlayDemo(QTimer& demoClock, DemoJoystick& demo, JoystickWake& wake) {
     demoClock.start(kDemoStepMs);
 }
 
-int Run(QApplication& app, const QCommandLineParser& options) {
-    std::unique_ptr<DemoJoystick> demo = DemoFromOptions(options);
+// Whether every control the demo script names exists, as pultara-sim
+// checks it; else says which does not.
+bool DemoNamesExist(const std::vector<ScriptStep>& script, Program& program, const QString& path) {
+    try {
+        CheckControlNames(script, [&program](const std::string& name) {
+            return FindControl(program, name) != nullptr;
+        });
+    } catch (const ScriptError& error) {
+        std::fprintf(stderr, "pultara: %s:%d: %s\n", qUtf8Printable(path), error.Line(),
+                     error.what());
+        return false;
+    }
+    return true;
+}
+
+int Run(QApplication& app, const QCommandLineParser& options, SingleInstance& instance) {
+    std::vector<ScriptStep> script;
+    std::unique_ptr<DemoJoystick> demo = DemoFromOptions(options, script);
 
     linux_x11::LinuxPlatform linux;
     QtDialogs dialogs;
@@ -115,6 +137,9 @@ int Run(QApplication& app, const QCommandLineParser& options) {
     QtFormHost host;
     Application application(platform, FrontEndPorts{tray, files, fileDialog, host});
     Program& program = application.program();
+    if (demo && !DemoNamesExist(script, program, options.value("demo-joystick"))) {
+        return 2;
+    }
 
     FormWindow mainWindow(program.Main());
     FormWindow helpWindow(program.Help());
@@ -124,6 +149,7 @@ int Run(QApplication& app, const QCommandLineParser& options) {
     mainWindow.onCloseBox = [&program] { program.CloseMainWindow(); };
     tray.onEvent = [&program](TrayEvent event) { program.TrayCallback(event); };
     tray.onMessage = [&program](std::uint32_t message) { program.WindowMessage(message); };
+    instance.Listen([&program] { program.ShowSettings(); });
     JoystickWake wake(
         linux.joystick, [&program] { program.JoystickSignalled(); },
         [&program] { program.DeviceCameOrWent(); });
@@ -162,12 +188,8 @@ QIcon ApplicationIcon() {
 }  // namespace pultara::qt
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pultara"));
     QApplication::setApplicationVersion(QStringLiteral(PULTARA_VERSION));
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(pultara::qt::ApplicationIcon());
-
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Pultara: a joystick as remote control for the desktop."));
@@ -178,17 +200,31 @@ int main(int argc, char** argv) {
         QStringLiteral("Attach a virtual joystick that plays SCRIPT (one line per 10 ms step: "
                        "X Y Z BUTTONS [xCOUNT]), to try the program without hardware."),
         QStringLiteral("SCRIPT")));
-    options.process(app);
+    pultara::qt::AnswerCommandLine(argc, argv, options);
     if (!options.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "pultara: unexpected argument %s (see pultara --help)\n",
                      qUtf8Printable(options.positionalArguments().first()));
         return 2;
     }
+    pultara::qt::DisplayGuard displayGuard;
+    QApplication app(argc, argv);
+    displayGuard.Opened();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(pultara::qt::ApplicationIcon());
+
     // The program speaks German; so do Qt's own dialogs and buttons.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
-    return pultara::qt::Run(app, options);
+    pultara::qt::SingleInstance instance;
+    if (!instance.First()) {
+        if (instance.AskFirstCopyToShow()) {
+            return 0;
+        }
+        std::fprintf(stderr, "pultara: another copy is running but does not answer\n");
+        return 1;
+    }
+    return pultara::qt::Run(app, options, instance);
 }

@@ -130,6 +130,28 @@ void QtTray::RemoveIcon(const TrayIcon&) {
     icon_.hide();
 }
 
+// Through the desktop's notification service where one runs, else as
+// Qt's own balloon at the icon. The balloon needs the icon docked in the
+// panel, which the tray host does a moment after the icon is shown (on a
+// busy desktop seconds later): until then the notice waits, a minute at most.
+void QtTray::ShowNotice(const TrayIcon&, const std::string& title, const std::string& text) {
+    constexpr int kNoticeMs = 15000;
+    constexpr int kLookMs = 100;
+    constexpr int kLooks = 600;
+    auto* look = new QTimer(this);
+    look->setInterval(kLookMs);
+    connect(look, &QTimer::timeout, this,
+            [this, look, looks = 0, title = ToQt(title), text = ToQt(text)]() mutable {
+                if (icon_.geometry().isEmpty() && ++looks < kLooks) {
+                    return;
+                }
+                icon_.showMessage(title, text, QSystemTrayIcon::Information, kNoticeMs);
+                look->deleteLater();
+                look->stop();
+            });
+    look->start();
+}
+
 std::string QtFiles::ExecutableDirectory() {
     const QDir bin(QCoreApplication::applicationDirPath());
     const QString shared = bin.absoluteFilePath(QStringLiteral("../share/pultara"));

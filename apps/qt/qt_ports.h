@@ -45,6 +45,8 @@ public:
     void AddIcon(const TrayIcon& icon) override;
     void RemoveIcon(const TrayIcon& icon) override;
     std::uint32_t RegisterTaskbarCreatedMessage() override { return kTrayAppeared; }
+    void ShowNotice(const TrayIcon& icon, const std::string& title,
+                    const std::string& text) override;
 
     std::function<void(TrayEvent)> onEvent;
     std::function<void(std::uint32_t message)> onMessage;

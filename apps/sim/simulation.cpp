@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "ui/control_lookup.h"
 #include "ui/control_names.h"
 
 namespace pultara::sim {
@@ -39,6 +40,13 @@ Simulation::~Simulation() {
 
 long Simulation::Run(const std::vector<ScriptStep>& steps) {
     Program& program = app_->program();
+    try {
+        CheckControlNames(steps, [&program](const std::string& name) {
+            return FindControl(program, name) != nullptr;
+        });
+    } catch (const ScriptError& error) {
+        throw InputError(options_.script, error.Line(), error.what());
+    }
     program.Start();
     Flush();
     nextPoll_ = program.PollTimer().Interval();
@@ -155,23 +163,13 @@ void Simulation::Act(const ScriptStep& step) {
     Flush();
 }
 
-// "FormUmbenennen.Edit3" names a control of another window; a bare name is
-// one of the main window's.
+// The script reader and CheckControlNames have checked the name.
 Control& Simulation::Named(const std::string& name) {
-    Program& program = app_->program();
-    const std::size_t dot = name.find('.');
-    if (dot == std::string::npos) {
-        return program.Main().Get(name);
+    Control* control = FindControl(app_->program(), name);
+    if (control == nullptr) {
+        throw std::invalid_argument("no control " + name);
     }
-    const std::string form = name.substr(0, dot);
-    const std::string control = name.substr(dot + 1);
-    for (Form* candidate : std::initializer_list<Form*>{&program.Main(), &program.Help(),
-                                                        &program.Info(), &program.Rename()}) {
-        if (candidate->Name() == form) {
-            return candidate->Get(control);
-        }
-    }
-    throw std::invalid_argument("no window " + form);
+    return *control;
 }
 
 // The user opens "Buttons umbenennen", types the name and presses

@@ -5,9 +5,15 @@
 #include <ole2.h>
 
 #include "apps/win32/windows_program.h"
+#include "apps/win32/single_instance.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
+    // One copy per session: a later start shows the running copy's window.
+    const pultara::win32app::SingleInstance oneCopy;
+    if (!oneCopy.First()) {
+        return pultara::win32app::SingleInstance::AskFirstCopyToShow() ? 0 : 1;
+    }
     // The shell, the file dialog and the endpoint mixer want a
     // single-threaded apartment.
     OleInitialize(nullptr);

@@ -1,10 +1,12 @@
 #include "apps/win32/windows_program.h"
 
+#include "apps/win32/single_instance.h"
+
 namespace pultara::win32app {
 
 namespace {
 
-constexpr wchar_t kApplicationClass[] = L"PultaraApplication";
+constexpr const wchar_t* kApplicationClass = kApplicationWindowClass;
 constexpr UINT_PTR kSaveTimer = 2;
 
 LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -179,6 +181,10 @@ LRESULT WindowsProgram::HandleApplicationMessage(UINT message, WPARAM wParam, LP
     }
     if (message == Lifecycle::Icon().callbackMessage) {
         program_.TrayCallback(TrayEventOf(lParam));
+        return 0;
+    }
+    if (message == SingleInstance::ShowSettingsMessage()) {
+        program_.ShowSettings();  // the program started again
         return 0;
     }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {

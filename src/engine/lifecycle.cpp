@@ -34,6 +34,7 @@ void Lifecycle::FormCreate() {
     state_.activeMode = 1;
     profile_.SetMaxMouseSpeed(kStartMouseSpeed);
     window_.CreateWindowTitleList();
+    const bool firstStart = !settings_.AnyStored();
     settings_.LoadSettings();
     window_.ColourTitleBoxes();
     tray_.AddIcon(Icon());
@@ -41,6 +42,10 @@ void Lifecycle::FormCreate() {
     state_.verticalRemainder = 0.0;
     taskbarCreatedMessage_ = tray_.RegisterTaskbarCreatedMessage();
     AdoptTray();
+    // The first periodic save stores the settings, so later starts are quiet.
+    if (firstStart && hasTray_) {
+        tray_.ShowNotice(Icon(), Icon().tip, kFirstStartNotice);
+    }
 }
 
 void Lifecycle::AdoptTray() {
@@ -107,10 +112,17 @@ void Lifecycle::TrayCallback(TrayEvent event) {
         window_.MinimiseApplication();
         window_.HideWindow();
     } else {
-        window_.ShowWindow();
-        window_.RestoreApplication();
-        window_.BringToFront();
+        ShowSettings();
     }
+}
+
+void Lifecycle::ShowSettings() {
+    if (closed_) {
+        return;
+    }
+    window_.ShowWindow();
+    window_.RestoreApplication();
+    window_.BringToFront();
 }
 
 // A notification area that appears later (or restarts) gets the icon; a

@@ -14,6 +14,8 @@ public:
     virtual ~SettingsJobs() = default;
     virtual void SaveSettings() = 0;
     virtual void LoadSettings() = 0;
+    // Whether any settings were stored before; not on a first start.
+    virtual bool AnyStored() { return true; }
 };
 
 // What the lifecycle asks of the main window and the application.
@@ -58,12 +60,19 @@ public:
     // The icon's callback: only a left-button-up toggles the window (a
     // minimised window counts as out of sight).
     void TrayCallback(TrayEvent event);
+    // The program started again while it runs: the running copy brings its
+    // settings window into view and to the front, shown or not.
+    void ShowSettings();
     // A message of the main window's procedure; returns true when it was the
     // "TaskbarCreated" broadcast, after which the icon is added again.
     bool WindowMessage(std::uint32_t message);
 
     bool Closed() const { return closed_; }
     static TrayIcon Icon() { return TrayIcon{}; }
+    // Shown beside the icon on a first start: the first tick hides the
+    // window, and a new user would otherwise see nothing of the program.
+    static constexpr const char* kFirstStartNotice =
+        "Pultara läuft im Infobereich. Ein Klick auf das Symbol zeigt die Einstellungen.";
 
 private:
     void SendToBackground();

@@ -33,6 +33,10 @@ public:
     virtual void RemoveIcon(const TrayIcon& icon) = 0;
     // Registers the "TaskbarCreated" message; 0 when the platform has none.
     virtual std::uint32_t RegisterTaskbarCreatedMessage() = 0;
+    // A short notice that points at the icon (a balloon), shown once the
+    // icon is there.
+    virtual void ShowNotice(const TrayIcon& icon, const std::string& title,
+                            const std::string& text) = 0;
 };
 
 }  // namespace pultara

@@ -1,8 +1,12 @@
 #include "script/joystick_script.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdio>
 #include <map>
+
+#include "text/utf8.h"
 
 namespace pultara {
 
@@ -155,6 +159,27 @@ ScriptStep ActionStep(std::vector<std::string> words, Argument argument) {
     return step;
 }
 
+// A line of a file that is not text (a picture, a program) would end up in
+// the error message byte for byte and garble the terminal: the first byte
+// that is neither printable UTF-8 nor a tab is named by its value and column.
+void CheckText(std::string_view line) {
+    std::size_t at = 0;
+    while (at < line.size()) {
+        const auto byte = static_cast<unsigned char>(line[at]);
+        const Utf8Sequence sequence = DecodeUtf8At(line, at);
+        const bool control = sequence.character < 0x20 || sequence.character == 0x7F ||
+                             (sequence.character >= 0x80 && sequence.character < 0xA0);
+        if (sequence.length == 0 || (control && byte != '\t' && byte != '\r')) {
+            std::array<char, 8> hex{};
+            std::snprintf(hex.data(), hex.size(), "0x%02X", byte);
+            throw std::invalid_argument("byte " + std::string(hex.data()) + " at column " +
+                                        std::to_string(at + 1) +
+                                        " is not text: not a joystick script?");
+        }
+        at += sequence.length;
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> SplitWords(std::string_view line) {
@@ -196,6 +221,7 @@ std::vector<ScriptStep> ReadJoystickScript(std::string_view text) {
         const std::string_view content = text.substr(start, end - start);
         start = end + 1;
         try {
+            CheckText(content);
             std::vector<std::string> words = SplitWords(content);
             if (words.empty() || words[0].starts_with("#")) {
                 continue;
@@ -211,6 +237,22 @@ std::vector<ScriptStep> ReadJoystickScript(std::string_view text) {
         }
     }
     return steps;
+}
+
+void CheckControlNames(const std::vector<ScriptStep>& steps,
+                       const std::function<bool(const std::string&)>& exists) {
+    for (const ScriptStep& step : steps) {
+        if (step.kind != ScriptStep::Kind::Action) {
+            continue;
+        }
+        const auto action = Actions().find(step.words[0]);
+        const Argument argument = action->second;
+        const bool namesControl = argument == Argument::Name || argument == Argument::NameText ||
+                                  argument == Argument::NameIndex;
+        if (namesControl && !exists(step.words[1])) {
+            throw ScriptError(step.line, "\"" + step.words[1] + "\" is not a control");
+        }
+    }
 }
 
 }  // namespace pultara

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,6 +39,11 @@ struct ScriptStep {
 // "X Y Z BUTTONS [xCOUNT]" and action lines, each checked for its words and
 // their ranges. Throws ScriptError on the first line it cannot read.
 std::vector<ScriptStep> ReadJoystickScript(std::string_view text);
+
+// Checks the control named by each "click", "enter", "set" and "select"
+// with `exists`; throws ScriptError on the first name it does not know.
+void CheckControlNames(const std::vector<ScriptStep>& steps,
+                       const std::function<bool(const std::string&)>& exists);
 
 // Splits a line into words; "double quotes" group blanks. Throws
 // std::invalid_argument on an unterminated quotation.

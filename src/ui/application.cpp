@@ -1,10 +1,17 @@
 #include "ui/application.h"
 
+#include "store/stored_values.h"
+
 namespace pultara {
 
 StoreJobs::StoreJobs(Profile& profile, const Platform& platform)
-    : settings_(profile, platform.store, platform.dialogs),
+    : store_(platform.store),
+      settings_(profile, platform.store, platform.dialogs),
       names_(profile, platform.store, platform.dialogs) {}
+
+bool StoreJobs::AnyStored() {
+    return store_.OpenForRead(kSettingsKeyPath) != nullptr;
+}
 
 Application::Application(const Platform& platform, FrontEndPorts ports)
     : focus_(platform.desktop),

@@ -19,11 +19,13 @@ public:
     StoreJobs(Profile& profile, const Platform& platform);
     void SaveSettings() override { settings_.SaveSettings(); }
     void LoadSettings() override { settings_.LoadSettings(); }
+    bool AnyStored() override;
     void LoadButtonNames() override { names_.LoadButtonNames(); }
     void SaveButtonNames() override { names_.SaveButtonNames(); }
     void ResetButtonNames() override { names_.ResetButtonNames(); }
 
 private:
+    ValueStore& store_;
     SettingsStore settings_;
     NamesStore names_;
 };

@@ -107,6 +107,10 @@ void Program::TrayCallback(TrayEvent event) {
     Guarded([this, event] { lifecycle_.TrayCallback(event); });
 }
 
+void Program::ShowSettings() {
+    Guarded([this] { lifecycle_.ShowSettings(); });
+}
+
 bool Program::WindowMessage(std::uint32_t message) {
     bool handled = false;
     Guarded([this, message, &handled] { handled = lifecycle_.WindowMessage(message); });

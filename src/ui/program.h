@@ -71,6 +71,8 @@ public:
     void Timer2Timer();
     void TrayCallback(TrayEvent event);
     bool WindowMessage(std::uint32_t message);
+    // A later start of the program asks for the settings window.
+    void ShowSettings();
     // The main window's close box.
     void CloseMainWindow();
     bool Closed() const { return lifecycle_.Closed(); }

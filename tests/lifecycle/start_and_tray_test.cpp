@@ -68,6 +68,17 @@ TEST_F(Tray, LeftClickRestoresAMinimisedWindow) {
     EXPECT_FALSE(rig.program.Main().Visible());
 }
 
+// A second start asks the running copy for its settings window: it comes
+// into view, and stays in view when asked again (a tray click would hide it).
+TEST_F(Tray, ShowSettingsShowsTheWindowAndKeepsItShown) {
+    for (int ask = 0; ask < 2; ++ask) {
+        rig.program.ShowSettings();
+        EXPECT_TRUE(rig.program.Main().Visible());
+        EXPECT_FALSE(rig.program.Main().Minimised());
+    }
+    EXPECT_EQ(rig.Lines(), (Lines{"BringToFront(FormMain)", "BringToFront(FormMain)"}));
+}
+
 TEST_F(Tray, OtherMouseEventsOnTheIconAreIgnored) {
     for (TrayEvent event : {TrayEvent::RightButtonUp, TrayEvent::RightButtonDown,
                             TrayEvent::LeftButtonDown, TrayEvent::LeftDoubleClick}) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/fake/fake_form_host.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_shell.h"
@@ -85,6 +87,41 @@ TEST_F(WholeProgram, EscapeInTheRenameDialogGoesBackToTheStoredNames) {
     EXPECT_EQ(main.ButtonBox(1).Caption(), "Play");
     EXPECT_EQ(main.ButtonBox(12).Caption(), "Button 12");
     EXPECT_EQ(Stored(kNamesKey, "name1"), "Play");
+}
+
+// The notice beside the tray icon comes on the first start only (nothing
+// stored yet), after the icon; a start after the first save is quiet, and so
+// is a first start on a desktop without a notification area.
+TEST_F(WholeProgram, TheFirstStartTellsOnceWhereTheProgramWent) {
+    const std::string notice = "Shell_NotifyIconA(NIM_MODIFY, 0, NIF_INFO, \"Pultara\", \"" +
+                               std::string(Lifecycle::kFirstStartNotice) + "\")";
+    const auto notices = [&] {
+        const auto& lines = fakes.log.Lines();
+        const auto at = std::find(lines.begin(), lines.end(), notice);
+        const auto icon =
+            std::find(lines.begin(), lines.end(), "Shell_NotifyIconA(NIM_ADD, 0, \"Pultara\")");
+        EXPECT_TRUE(at == lines.end() || icon < at) << "the notice came before the icon";
+        return std::count(lines.begin(), lines.end(), notice);
+    };
+    app.program().Start();
+    app.program().Timer1Timer();
+    EXPECT_FALSE(app.program().Main().Visible()) << "the first tick still hides the window";
+    EXPECT_EQ(notices(), 1);
+    app.program().CloseMainWindow();
+    fakes.log.Clear();
+    {
+        Application again{fakes.Services(), FrontEndPorts{tray, files, dialog, host}};
+        again.program().Start();
+        again.program().CloseMainWindow();
+    }
+    EXPECT_EQ(notices(), 0) << "a later start showed the notice again";
+    fake::FakePlatform fresh;
+    fake::FakeTray noTray{fresh.log};
+    noTray.available = false;
+    Application withoutTray{fresh.Services(), FrontEndPorts{noTray, files, dialog, host}};
+    withoutTray.program().Start();
+    EXPECT_EQ(std::count(fresh.log.Lines().begin(), fresh.log.Lines().end(), notice), 0)
+        << "a notice without a notification area";
 }
 
 TEST_F(WholeProgram, AFailingSaveShowsOneBoxAtATime) {

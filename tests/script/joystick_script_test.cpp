@@ -73,5 +73,57 @@ TEST(JoystickScript, NamesTheLineAndTheWordOfEachMistake) {
     }
 }
 
+// A file that is not text (here the start of an ELF program) is named by
+// the first byte that is not text and its column, never echoed byte for
+// byte; UTF-8 text and tabs in a line are text.
+TEST(JoystickScript, NamesTheFirstByteOfABinaryFileInsteadOfPrintingIt) {
+    const char raw[] =
+        "0 0 0 0\n\x7F"
+        "ELF\x02\x01\x01\0\0\x1B[2J\n";
+    const std::string binary(raw, sizeof(raw) - 1);
+    try {
+        ReadJoystickScript(binary);
+        ADD_FAILURE() << "accepted";
+    } catch (const ScriptError& error) {
+        const std::string message = error.what();
+        EXPECT_EQ(error.Line(), 2);
+        EXPECT_NE(message.find("byte 0x7F at column 1"), std::string::npos) << message;
+        for (const char c : message) {
+            EXPECT_TRUE(c >= 0x20 && c < 0x7F) << "byte " << int(c) << " in: " << message;
+        }
+    }
+    for (const std::string& bad :
+         {std::string("set EditM1b1 \"ab\xC3\"\n"), std::string("wait\x1B[31m 5\n")}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ReadJoystickScript(bad), ScriptError);
+    }
+    EXPECT_EQ(ReadJoystickScript("set\tEditM1b1 \"Grüße\"\r\n")[0].words[2], "Grüße");
+}
+
+// "click NoSuchButton" is refused before anything runs, with its line;
+// names of other windows' controls and steps without a control pass.
+TEST(JoystickScript, RefusesAControlNameTheProgramDoesNotHave) {
+    const std::vector<ScriptStep> steps = ReadJoystickScript(
+        "rename 2 Play\n"
+        "click FormUmbenennen.Button1\n"
+        "set EditM1b1 x\n"
+        "0 0 0 0\n"
+        "click NoSuchButton\n");
+    std::vector<std::string> asked;
+    const auto known = [&asked](const std::string& name) {
+        asked.push_back(name);
+        return name != "NoSuchButton";
+    };
+    try {
+        CheckControlNames(steps, known);
+        ADD_FAILURE() << "accepted";
+    } catch (const ScriptError& error) {
+        EXPECT_EQ(error.Line(), 5);
+        EXPECT_NE(std::string(error.what()).find("\"NoSuchButton\""), std::string::npos);
+    }
+    EXPECT_EQ(asked,
+              (std::vector<std::string>{"FormUmbenennen.Button1", "EditM1b1", "NoSuchButton"}));
+}
+
 }  // namespace
 }  // namespace pultara

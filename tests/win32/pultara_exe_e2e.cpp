@@ -35,6 +35,35 @@ bool OutOfRangePositionsRewritten() {
            right == 0xFFFFFFFFu;
 }
 
+// Application windows of running copies of the program.
+int ApplicationWindowCount() {
+    int count = 0;
+    EnumWindows(
+        [](HWND window, LPARAM counter) -> BOOL {
+            if (ClassOf(window) == L"PultaraApplication") {
+                ++*reinterpret_cast<int*>(counter);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// A balloon at a tray icon: Wine's notification area (like Windows before
+// its toasts) shows it as a visible tooltip window.
+bool BalloonShown() {
+    bool shown = false;
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            if (IsWindowVisible(window) && ClassOf(window) == L"tooltips_class32") {
+                *reinterpret_cast<bool*>(found) = true;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shown));
+    return shown;
+}
+
 class PultaraExe : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -107,6 +136,41 @@ TEST_F(PultaraExe, StartsIntoTheTraySavesComesBackAndEndsOnClose) {
     ASSERT_TRUE(program_.WaitForExit(10000));
     EXPECT_EQ(program_.ExitCode(), 0u);
     EXPECT_EQ(SettingsValueCount(), 86u);
+}
+
+// Starting the program again while it runs in the tray shows the running
+// copy's settings window; the second copy ends at once, so one copy acts on
+// the joystick and saves the settings.
+TEST_F(PultaraExe, ASecondStartShowsTheRunningCopysWindowAndEnds) {
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = MainWindow()) != nullptr && IsWindowVisible(main); }));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); })) << "not in the tray";
+    RunningProgram second;
+    ASSERT_TRUE(second.Start(ProgramPath()));
+    ASSERT_TRUE(second.WaitForExit(10000)) << "the second copy keeps running";
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5000))
+        << "the running copy's window did not come into view";
+    EXPECT_EQ(ApplicationWindowCount(), 1);
+    EXPECT_EQ(WaitForSingleObject(program_.Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT))
+        << "the first copy ended";
+}
+
+// On the very first start (no settings key yet) the program goes to the
+// tray and says so in a balloon at its icon; the screenshot shows its text.
+TEST(FirstStart, GoesToTheTrayWithABalloonAtTheIcon) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Orvendt");
+    ASSERT_FALSE(BalloonShown()) << "a balloon before the start";
+    RunningProgram program;
+    ASSERT_TRUE(program.Start(ProgramPath()));
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = MainWindow()) != nullptr && IsWindowVisible(main); }));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); })) << "not in the tray";
+    EXPECT_TRUE(WaitFor(BalloonShown, 10000)) << "no balloon at the tray icon";
+    CloseHandle(
+        CreateFileW(L"first-start.request", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    EXPECT_TRUE(WaitFor([] { return FileExists(L"first-start.done"); }, 20000));
+    DeleteFileW(L"first-start.done");
 }
 
 // A close request that reaches only the hidden application window (as it

@@ -18,6 +18,11 @@ std::uint32_t FakeTray::RegisterTaskbarCreatedMessage() {
     return taskbarCreatedMessage;
 }
 
+void FakeTray::ShowNotice(const TrayIcon& icon, const std::string& title, const std::string& text) {
+    log_.Add("Shell_NotifyIconA(NIM_MODIFY, " + std::to_string(icon.id) + ", NIF_INFO, " +
+             Quoted(title) + ", " + Quoted(text) + ")");
+}
+
 std::optional<std::string> FakeFiles::ReadFile(const std::string& path) {
     log_.Add("ReadFile(" + Quoted(path) + ")");
     const auto found = files.find(path);

@@ -12,7 +12,8 @@
 namespace pultara::fake {
 
 // Logs `Shell_NotifyIconA(NIM_ADD, ID, "TIP")`, `Shell_NotifyIconA(NIM_DELETE, ID)`
-// and `RegisterWindowMessageA("TaskbarCreated")`. `available` false is a
+// `RegisterWindowMessageA("TaskbarCreated")` and
+// `Shell_NotifyIconA(NIM_MODIFY, ID, NIF_INFO, "TITLE", "TEXT")`. `available` false is a
 // desktop without a notification area.
 class FakeTray : public Tray {
 public:
@@ -21,6 +22,8 @@ public:
     void AddIcon(const TrayIcon& icon) override;
     void RemoveIcon(const TrayIcon& icon) override;
     std::uint32_t RegisterTaskbarCreatedMessage() override;
+    void ShowNotice(const TrayIcon& icon, const std::string& title,
+                    const std::string& text) override;
 
     bool available = true;
     bool iconShown = false;

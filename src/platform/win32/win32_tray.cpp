@@ -6,6 +6,9 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <iterator>
+
+#include "platform/win32/wide_text.h"
 
 namespace pultara::win32 {
 
@@ -34,6 +37,26 @@ void Win32Tray::AddIcon(const TrayIcon& icon) {
 void Win32Tray::RemoveIcon(const TrayIcon& icon) {
     NOTIFYICONDATAA data = Record(window_, icon_, icon);
     Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+void Win32Tray::ShowNotice(const TrayIcon& icon, const std::string& title,
+                           const std::string& text) {
+    constexpr UINT kNoticeMs = 15000;
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = static_cast<HWND>(window_);
+    data.uID = icon.id;
+    data.uFlags = NIF_INFO;
+    data.dwInfoFlags = NIIF_INFO;
+    data.uTimeout = kNoticeMs;
+    const std::wstring wideTitle = Widen(title);
+    const std::wstring wideText = Widen(text);
+    // Both fields are zero-filled; the last character stays the terminator.
+    std::copy_n(wideTitle.begin(), std::min(wideTitle.size(), std::size(data.szInfoTitle) - 1),
+                data.szInfoTitle);
+    std::copy_n(wideText.begin(), std::min(wideText.size(), std::size(data.szInfo) - 1),
+                data.szInfo);
+    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 std::uint32_t Win32Tray::RegisterTaskbarCreatedMessage() {

@@ -17,6 +17,10 @@ public:
     void AddIcon(const TrayIcon& icon) override;
     void RemoveIcon(const TrayIcon& icon) override;
     std::uint32_t RegisterTaskbarCreatedMessage() override;
+    // A balloon at the icon: NIM_MODIFY with NIF_INFO in the wide record,
+    // the only one that carries a balloon's text.
+    void ShowNotice(const TrayIcon& icon, const std::string& title,
+                    const std::string& text) override;
 
 private:
     void* window_;
