@@ -38,6 +38,11 @@ cmake --build --preset windows -j "$jobs"
 ctest --preset windows -L unit
 ctest --preset windows -L e2e-win32
 
+step "Windows XP build (32-bit), checked for what XP SP3 loads"
+cmake --preset windows-xp >/dev/null
+cmake --build --preset windows-xp -j "$jobs" --target pultara
+ctest --preset windows-xp -R pultara_xp_imports
+
 step "native build, all tests"
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j "$jobs"

@@ -16,7 +16,7 @@ PollSchedule::PollSchedule(HWND window, Hooks hooks)
       timer_(window, kPollTick),
       rawInput_(window),
       sleep_({[this] { return hooks_.atRest(); }, [this] { return rawInput_.Registered(); },
-              [] { return static_cast<std::uint64_t>(GetTickCount64()); }}) {}
+              [] { return win32::TickCount64(); }}) {}
 
 void PollSchedule::Start(std::uint32_t milliseconds) {
     interval_ = milliseconds;

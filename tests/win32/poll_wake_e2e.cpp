@@ -1,9 +1,11 @@
 // The sleeping poll tick of pultara.exe wakes on Raw Input: with the program
 // at rest the timer stops, a WM_INPUT posted to the window runs a tick at
-// once, and after a WM_INPUT_DEVICE_CHANGE the poll runs on by itself before
-// it sleeps again. Wine has no game controller, so the messages are posted.
+// once, and after a WM_INPUT_DEVICE_CHANGE (on XP: WM_DEVICECHANGE) the poll
+// runs on by itself before it sleeps again. Wine has no game controller, so
+// the messages are posted.
 #include <windows.h>
 
+#include <dbt.h>
 #include <gtest/gtest.h>
 
 #include "apps/win32/poll_schedule.h"
@@ -55,7 +57,10 @@ TEST(PollWake, RawInputWakesTheSleepingTickAndADeviceChangePollsAWhile) {
     // A controller came: the poll keeps ticking without any further input,
     // then sleeps again.
     before = ticks;
-    PostMessageW(window, WM_INPUT_DEVICE_CHANGE, GIDC_ARRIVAL, 0);
+    const UINT deviceChange = win32::RawInputWake::DeviceChangeMessage();
+    constexpr WPARAM kRawInputArrival = 1;  // GIDC_ARRIVAL
+    PostMessageW(window, deviceChange,
+                 deviceChange == WM_DEVICECHANGE ? DBT_DEVICEARRIVAL : kRawInputArrival, 0);
     EXPECT_TRUE(WaitFor([&] { return ticks >= before + 20; }))
         << "the poll stopped after " << ticks - before << " ticks of a device change";
     EXPECT_TRUE(WaitFor([&] { return schedule.Asleep(); }));
