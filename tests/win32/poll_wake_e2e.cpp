@@ -57,9 +57,11 @@ TEST(PollWake, RawInputWakesTheSleepingTickAndADeviceChangePollsAWhile) {
     // A controller came: the poll keeps ticking without any further input,
     // then sleeps again.
     before = ticks;
+    // Sent, as the system sends it: WM_DEVICECHANGE of an arrival carries a
+    // pointer and cannot be posted.
     const UINT deviceChange = win32::RawInputWake::DeviceChangeMessage();
     constexpr WPARAM kRawInputArrival = 1;  // GIDC_ARRIVAL
-    PostMessageW(window, deviceChange,
+    SendMessageW(window, deviceChange,
                  deviceChange == WM_DEVICECHANGE ? DBT_DEVICEARRIVAL : kRawInputArrival, 0);
     EXPECT_TRUE(WaitFor([&] { return ticks >= before + 20; }))
         << "the poll stopped after " << ticks - before << " ticks of a device change";
