@@ -13,6 +13,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # the Windows program: cross compiler, and Wine to run it here
   g++-mingw-w64-x86-64 wine wine64 xvfb
+  # the 32-bit program for Windows XP SP3 and later (win32 thread model)
+  g++-mingw-w64-i686-win32
   # the Linux program: SDL2 joystick, X11/XTest/XKB, ALSA, Qt 6 Widgets
   libsdl2-dev libx11-dev libxtst-dev libxkbcommon-dev libasound2-dev qt6-base-dev
   xdg-utils

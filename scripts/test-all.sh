@@ -43,6 +43,14 @@ cmake --build --preset windows -j "$jobs"
 bash scripts/wine-run.sh cmd /c exit
 ctest --preset windows -L unit -j "$jobs"
 ctest --preset windows -L e2e-win32
+# again in a prefix that reports Windows XP (x64, as the build is 64-bit):
+# the XP paths of the program (multimedia mixer, timer, WM_DEVICECHANGE)
+PULTARA_WINE_VERSION=winxp64 ctest --preset windows -L e2e-win32
+
+step "Windows XP build (32-bit), checked for what XP SP3 loads"
+cmake --preset windows-xp >/dev/null
+cmake --build --preset windows-xp -j "$jobs" --target pultara
+ctest --preset windows-xp -R pultara_xp_imports
 
 step "native build, all tests"
 cmake --preset linux >/dev/null

@@ -6,6 +6,8 @@
 #   wine-session.sh run STATE CMD...   run CMD with DISPLAY and WINEPREFIX set
 #   wine-session.sh stop STATE    end Wine and the display, remove the prefix
 # PULTARA_WINE_SCREEN (WxHxDEPTH, 1280x1024x24 unless set) sizes the display.
+# PULTARA_WINE_VERSION=winxp64 (any `winecfg -v` name) makes the prefix report
+# that Windows version, so that the program takes that system's paths.
 set -euo pipefail
 action=$1
 state=$2
@@ -48,6 +50,10 @@ case "$action" in
     wineboot -i >/dev/null 2>&1 || true
     # Without a window manager Wine draws the window frames itself.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f /reg:64 >/dev/null 2>&1 || true
+    if [ -n "${PULTARA_WINE_VERSION:-}" ]; then
+      wine winecfg -v "$PULTARA_WINE_VERSION" >/dev/null 2>&1
+      echo "Wine reports Windows $PULTARA_WINE_VERSION"
+    fi
     wineserver -w || true
     echo "Wine session on $DISPLAY in $WINEPREFIX"
     ;;

@@ -1,15 +1,14 @@
 #include "apps/win32/dpi.h"
 
+#include "platform/win32/newer_windows.h"
+
 namespace pultara::win32app {
 
 namespace {
 
 template <typename Function>
 Function User32(const char* name) {
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 != nullptr
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-               : nullptr;
+    return win32::NewerFunctionAs<Function>(L"user32.dll", name);
 }
 
 }  // namespace

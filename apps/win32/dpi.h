@@ -1,6 +1,11 @@
 #pragma once
 #include <windows.h>
 
+// Sent on Windows 8.1 and later only; the XP build's headers lack it.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace pultara::win32app {
 
 // The DPI of the monitor `window` is on (per-monitor aware since Windows 10

@@ -8,8 +8,6 @@
 
 #include <shellapi.h>
 
-#include <thread>
-
 namespace {
 
 LRESULT CALLBACK IdleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -20,6 +18,11 @@ LRESULT CALLBACK IdleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 }  // namespace
+
+// The poll timer's worker thread at rest: waits on an event that never comes.
+DWORD WINAPI WaitForever(void* event) {
+    return WaitForSingleObject(event, INFINITE);
+}
 
 int main() {
     WNDCLASSEXW type{};
@@ -51,8 +54,9 @@ int main() {
     RegisterRawInputDevices(devices, 2, sizeof(RAWINPUTDEVICE));
 
     HANDLE never = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    std::thread waiter([never] { WaitForSingleObject(never, INFINITE); });
-    waiter.detach();
+    // A Win32 thread, as in pultara.exe (the XP build has no std::thread).
+    const HANDLE waiter = CreateThread(nullptr, 0, WaitForever, never, 0, nullptr);
+    CloseHandle(waiter);
     SetTimer(window, 1, 5000, nullptr);
 
     MSG message;

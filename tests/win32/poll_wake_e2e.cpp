@@ -2,11 +2,13 @@
 // platform, with real message boxes) driven by the real PollSchedule on a
 // window of its own. At rest the poll timer stops; Raw Input runs a tick at
 // once, also while a box opened by such a tick waits for the user; after a
-// device change the poll runs on by itself before it sleeps again. Wine has
+// device change (WM_INPUT_DEVICE_CHANGE; on XP WM_DEVICECHANGE) the poll runs
+// on by itself before it sleeps again. Wine has
 // no game controller, so the joystick is the test's and the Raw Input
 // messages are posted.
 #include <windows.h>
 
+#include <dbt.h>
 #include <gtest/gtest.h>
 
 #include "apps/win32/poll_schedule.h"
@@ -99,7 +101,12 @@ TEST_F(SleepingProgram, RawInputWakesTheTickAndADeviceChangePollsAWhile) {
     // A controller came: the poll keeps ticking without any further input,
     // then sleeps again.
     before = joystick.reads;
-    Signal(WM_INPUT_DEVICE_CHANGE, GIDC_ARRIVAL);
+    // Sent, as the system sends it: WM_DEVICECHANGE of an arrival carries a
+    // pointer and cannot be posted.
+    const UINT deviceChange = win32::RawInputWake::DeviceChangeMessage();
+    constexpr WPARAM kRawInputArrival = 1;  // GIDC_ARRIVAL
+    SendMessageW(window, deviceChange,
+                 deviceChange == WM_DEVICECHANGE ? DBT_DEVICEARRIVAL : kRawInputArrival, 0);
     EXPECT_TRUE(WaitFor([&] { return joystick.reads >= before + 20; }))
         << "the poll stopped after " << joystick.reads - before << " ticks of a device change";
     EXPECT_TRUE(WaitFor([&] { return Asleep(); }));

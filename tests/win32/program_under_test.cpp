@@ -67,13 +67,15 @@ std::wstring TextOf(HWND window) {
 
 std::vector<HWND> Descendants(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
+    // A lambda converts to a pointer of the default calling convention, not
+    // the callback's stdcall of 32-bit Windows.
+    struct Collect {
+        static BOOL CALLBACK Child(HWND child, LPARAM list) {
             reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
             return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+        }
+    };
+    EnumChildWindows(parent, Collect::Child, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

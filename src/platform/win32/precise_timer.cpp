@@ -5,15 +5,11 @@
 
 #include <mmsystem.h>
 
-#include <thread>
+#include "platform/win32/newer_windows.h"
 
 namespace pultara::win32 {
 
 namespace {
-
-#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
-#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
-#endif
 
 constexpr LONGLONG kTicksPer100ns = 1;  // waitable timers count in 100 ns units
 
@@ -36,14 +32,22 @@ struct PreciseTimer::Worker {
     HANDLE wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // interval changed or stop
     bool highResolution = false;
     std::atomic<bool> stop{false};
-    std::thread thread;
+    HANDLE thread = nullptr;
+    void* window = nullptr;
+    std::uint32_t message = 0;
+    PreciseTimer* owner = nullptr;
+
+    static DWORD WINAPI Main(void* worker) {
+        auto* self = static_cast<Worker*>(worker);
+        self->owner->Run(self->window, self->message);
+        return 0;
+    }
 };
 
 PreciseTimer::PreciseTimer(void* window, std::uint32_t message)
     : worker_(std::make_unique<Worker>()) {
     Worker& w = *worker_;
-    w.timer = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                     TIMER_ALL_ACCESS);
+    w.timer = CreateHighResolutionTimer();
     w.highResolution = w.timer != nullptr;
     if (!w.highResolution) {
         // Older systems: a plain waitable timer is as fine as the system
@@ -51,7 +55,11 @@ PreciseTimer::PreciseTimer(void* window, std::uint32_t message)
         w.timer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
         timeBeginPeriod(1);
     }
-    w.thread = std::thread([this, window, message] { Run(window, message); });
+    // A Win32 thread: the standard library of the XP build has no std::thread.
+    w.window = window;
+    w.message = message;
+    w.owner = this;
+    w.thread = CreateThread(nullptr, 0, &Worker::Main, &w, 0, nullptr);
 }
 
 void PreciseTimer::Run(void* window, std::uint32_t message) {
@@ -90,7 +98,10 @@ void PreciseTimer::Run(void* window, std::uint32_t message) {
 PreciseTimer::~PreciseTimer() {
     worker_->stop = true;
     SetEvent(worker_->wake);
-    worker_->thread.join();
+    if (worker_->thread != nullptr) {
+        WaitForSingleObject(worker_->thread, INFINITE);
+        CloseHandle(worker_->thread);
+    }
     CancelWaitableTimer(worker_->timer);
     CloseHandle(worker_->timer);
     CloseHandle(worker_->wake);

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+// TickCount64, the clock that users of the timer measure their time with.
+#include "platform/win32/newer_windows.h"
+
 namespace pultara::win32 {
 
 // A periodic tick for the user-interface thread that keeps its interval
@@ -26,7 +29,8 @@ public:
     // runs, so that the next one may be posted.
     void Acknowledge() { pending_.store(false); }
 
-    // Whether the high-resolution timer of Windows 10 1803 and later is used.
+    // Whether the high-resolution timer of Windows 10 1803 and later is used
+    // (else a waitable timer with timeBeginPeriod(1), as on XP).
     bool HighResolution() const;
 
 private:

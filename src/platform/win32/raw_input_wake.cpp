@@ -1,6 +1,11 @@
 #include "platform/win32/raw_input_wake.h"
 
+// windows.h first: the other system headers build on it.
 #include <windows.h>
+
+#include <dbt.h>
+
+#include "platform/win32/newer_windows.h"
 
 namespace pultara::win32 {
 
@@ -9,6 +14,9 @@ namespace {
 constexpr USHORT kGenericDesktopPage = 0x01;
 constexpr USHORT kJoystickUsage = 0x04;
 constexpr USHORT kGamepadUsage = 0x05;
+// The device interface class of HID devices (GUID_DEVINTERFACE_HID).
+constexpr GUID kHidInterface = {
+    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 bool Register(HWND window, DWORD flags) {
     RAWINPUTDEVICE devices[2] = {};
@@ -22,15 +30,35 @@ bool Register(HWND window, DWORD flags) {
     return RegisterRawInputDevices(devices, 2, sizeof(RAWINPUTDEVICE)) != FALSE;
 }
 
+// XP: WM_DEVICECHANGE for HID devices arriving and leaving.
+void* NotifyHidChanges(HWND window) {
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+    filter.dbcc_size = sizeof(filter);
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    filter.dbcc_classguid = kHidInterface;
+    return RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+}
+
 }  // namespace
 
-RawInputWake::RawInputWake(void* window)
-    : registered_(Register(static_cast<HWND>(window), RIDEV_INPUTSINK | RIDEV_DEVNOTIFY)) {}
+RawInputWake::RawInputWake(void* window) {
+    const auto target = static_cast<HWND>(window);
+    if (RawInputDeviceNotices()) {
+        registered_ = Register(target, RIDEV_INPUTSINK | kRawInputDeviceNotify);
+        return;
+    }
+    registered_ = Register(target, RIDEV_INPUTSINK);
+    if (registered_) {
+        deviceNotification_ = NotifyHidChanges(target);
+        registered_ = deviceNotification_ != nullptr;
+    }
+}
 
 RawInputWake::~RawInputWake() {
-    if (registered_) {
-        Register(nullptr, RIDEV_REMOVE);
+    if (deviceNotification_ != nullptr) {
+        UnregisterDeviceNotification(deviceNotification_);
     }
+    Register(nullptr, RIDEV_REMOVE);
 }
 
 bool RawInputWake::IsInput(unsigned message) {
@@ -38,7 +66,11 @@ bool RawInputWake::IsInput(unsigned message) {
 }
 
 bool RawInputWake::IsDeviceChange(unsigned message) {
-    return message == WM_INPUT_DEVICE_CHANGE;
+    return message == DeviceChangeMessage();
+}
+
+unsigned RawInputWake::DeviceChangeMessage() {
+    return RawInputDeviceNotices() ? kWmInputDeviceChange : WM_DEVICECHANGE;
 }
 
 }  // namespace pultara::win32
