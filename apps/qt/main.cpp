@@ -20,6 +20,7 @@
 #include "platform/filestore/file_access.h"
 #include "platform/filestore/file_value_store.h"
 #include "platform/linux/linux_platform.h"
+#include "platform/linux/session_ports.h"
 #include "program_timers.h"
 #include "qt_ports.h"
 #include "qt_text.h"
@@ -32,10 +33,6 @@ namespace pultara::qt {
 namespace {
 
 constexpr int kDemoStepMs = 10;
-
-constexpr const char* kWaylandNotice =
-    "Pultara läuft in einer Wayland-Sitzung. Tastendrücke und Mausklicks erreichen dort nur "
-    "X11-Programme (XWayland), keine Wayland-Programme.";
 
 // The demo joystick from --demo-joystick, or null; exits on a bad script.
 std::unique_ptr<DemoJoystick> DemoFromOptions(const QCommandLineParser& options) {
@@ -64,9 +61,9 @@ std::unique_ptr<DemoJoystick> DemoFromOptions(const QCommandLineParser& options)
     return demo;
 }
 
-void TellAboutWaylandOnce(QWidget* parent) {
+void TellAboutSessionOnce(QWidget* parent, const std::string& notice) {
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Pultara"),
-                                QString::fromUtf8(kWaylandNotice), QMessageBox::Ok, parent);
+                                QString::fromStdString(notice), QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
@@ -105,10 +102,11 @@ int Run(QApplication& app, const QCommandLineParser& options) {
     std::unique_ptr<DemoJoystick> demo = DemoFromOptions(options);
 
     linux_x11::LinuxPlatform linux;
+    linux_session::SessionPorts session(linux);
     QtDialogs dialogs;
     filestore::FileValueStore store(filestore::DefaultSettingsFile(), &dialogs);
-    const Platform platform{linux.joystick,  linux.keyboard, linux.mouse, linux.desktop,
-                            linux.processes, linux.mixer,    store,       dialogs};
+    const Platform platform{linux.joystick,  session.keyboard(), session.mouse(), session.desktop(),
+                            linux.processes, linux.mixer,        store,           dialogs};
 
     QtTray tray;
     QtFiles files;
@@ -150,11 +148,11 @@ int Run(QApplication& app, const QCommandLineParser& options) {
         program.CloseMainWindow();
     });
     program.Start();
-    if (linux_x11::IsWaylandSession()) {
-        TellAboutWaylandOnce(&mainWindow);
+    if (!session.Notice().empty()) {
+        TellAboutSessionOnce(&mainWindow, session.Notice());
     }
     const int result = program.Closed() ? 0 : app.exec();
-    linux.keyboard.ReleaseAllKeys();
+    session.ReleaseAllKeys();
     return result;
 }
 
