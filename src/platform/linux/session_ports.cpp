@@ -14,6 +14,7 @@ SessionPorts::SessionPorts(linux_x11::LinuxPlatform& x11)
     if (wayland_->session.Connected()) {
         keyboard_ = &wayland_->keyboard;
         mouse_ = &wayland_->mouse;
+        desktop_ = &wayland_->desktop;
     }
 }
 

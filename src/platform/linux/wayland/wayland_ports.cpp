@@ -19,8 +19,15 @@ std::string WaylandPorts::Missing() const {
             "Der Compositor bietet keinen virtuellen Mauszeiger "
             "(zwlr_virtual_pointer_manager_v1): der Mauszeiger bewegt sich nicht. ";
     }
+    if (!desktop.Available()) {
+        missing +=
+            "Der Compositor bietet keine Fensterliste "
+            "(zwlr_foreign_toplevel_manager_v1): Fenster werden nicht nach ihrem Titel "
+            "gefunden, Tasten gehen an das Fenster mit dem Fokus, und die Liste der "
+            "Fenstertitel bleibt leer. ";
+    }
     if (!missing.empty()) {
-        missing += "GNOME und KDE bieten beides nicht an; sway, Hyprland und labwc schon.";
+        missing += "GNOME und KDE bieten das nicht an; sway, Hyprland und labwc schon.";
     }
     return missing;
 }

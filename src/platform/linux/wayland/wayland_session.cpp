@@ -136,8 +136,17 @@ void WaylandSession::Global(void* data, wl_registry* registry, std::uint32_t nam
     } else if (is(kVirtualPointerManager)) {
         self->pointerManager_ = Bind(registry, name, kVirtualPointerManager, version, 1);
     } else if (is(kToplevelManager)) {
-        self->toplevelManager_ = Bind(registry, name, kToplevelManager, version, 3);
+        self->toplevelManagerName_ = name;
+        self->toplevelManagerVersion_ = version;
     }
+}
+
+wl_proxy* WaylandSession::BindToplevelManager() {
+    if (toplevelManager_ == nullptr && toplevelManagerName_ != 0) {
+        toplevelManager_ =
+            Bind(registry_, toplevelManagerName_, kToplevelManager, toplevelManagerVersion_, 3);
+    }
+    return toplevelManager_;
 }
 
 void WaylandSession::ReadSeatKeymap() {

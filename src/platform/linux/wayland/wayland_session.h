@@ -33,7 +33,9 @@ public:
     wl_proxy* seat() const { return seat_; }
     wl_proxy* keyboardManager() const { return keyboardManager_; }
     wl_proxy* pointerManager() const { return pointerManager_; }
-    wl_proxy* toplevelManager() const { return toplevelManager_; }
+    // Binds the window list, once: its windows are announced right after
+    // binding, so only the one who listens binds it. Null when not offered.
+    wl_proxy* BindToplevelManager();
     // The session's keyboard layout as the compositor hands it to clients
     // (XKB v1 text), or empty when the seat has no keyboard yet.
     const std::string& SeatKeymap() const { return seatKeymap_; }
@@ -68,6 +70,8 @@ private:
     wl_proxy* keyboardManager_ = nullptr;
     wl_proxy* pointerManager_ = nullptr;
     wl_proxy* toplevelManager_ = nullptr;
+    std::uint32_t toplevelManagerName_ = 0;
+    std::uint32_t toplevelManagerVersion_ = 0;
     std::vector<Output*> outputs_;
     std::string seatKeymap_;
 };
