@@ -24,6 +24,8 @@ cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -L unit -j "$jobs"
 # the real programs on a virtual display, with the sanitizers watching
 ctest --preset sanitize -L e2e-linux
+# and on a headless Wayland compositor (sway, as an unprivileged user)
+ctest --preset sanitize -L e2e-wayland
 
 if [ -n "$(ls fuzz/*/CMakeLists.txt 2>/dev/null)" ]; then
   step "fuzz smoke runs (libFuzzer, fixed number of runs)"
@@ -41,7 +43,8 @@ ctest --preset windows -L e2e-win32
 step "native build, all tests"
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j "$jobs"
-# includes the end-to-end tests on a virtual display (label e2e-linux)
+# includes the end-to-end tests on a virtual display (label e2e-linux) and on
+# headless sway (label e2e-wayland)
 ctest --preset linux -j "$jobs" -LE package
 
 step "release files into dist/, each installed and started (label package)"
