@@ -51,8 +51,10 @@ pid=$!
 
 step "the window list the title drop-down shows holds the open windows"
 "$LIST" >"$OUT/window-list.txt" || fail "no window list"
-grep -qx 'Pultara Ziel Eins' "$OUT/window-list.txt" && grep -qx 'Pultara Ziel Zwei' "$OUT/window-list.txt" ||
+lists() { grep -qx "$1" "$OUT/window-list.txt"; }
+if ! lists 'Pultara Ziel Eins' || ! lists 'Pultara Ziel Zwei'; then
   fail "window list: $(tr '\n' '|' <"$OUT/window-list.txt")"
+fi
 
 step "button 1 types its command into mode 1's window, then the focus goes back"
 typed_into_eins() { [ "$(entries_of Eins)" = 'Ab{Return}{Left}{Left}XXX@é€<C-A-q>' ]; }
