@@ -11,10 +11,10 @@ SessionPorts::SessionPorts(linux_x11::LinuxPlatform& x11)
     }
     wayland_ = std::make_unique<linux_wayland::WaylandPorts>();
     notice_ = wayland_->Missing();
-    if (wayland_->session.Connected()) {
-        keyboard_ = &wayland_->keyboard;
-        mouse_ = &wayland_->mouse;
-        desktop_ = &wayland_->desktop;
+    if (wayland_->Connected()) {
+        keyboard_ = &wayland_->keyboard();
+        mouse_ = &wayland_->mouse();
+        desktop_ = &wayland_->desktop();
     }
 }
 
@@ -23,7 +23,7 @@ SessionPorts::~SessionPorts() = default;
 void SessionPorts::ReleaseAllKeys() {
     x11_.keyboard.ReleaseAllKeys();
     if (wayland_) {
-        wayland_->keyboard.ReleaseAllKeys();
+        wayland_->ReleaseAllKeys();
     }
 }
 

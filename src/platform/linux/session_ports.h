@@ -8,7 +8,7 @@
 #include "ports/mouse.h"
 
 namespace pultara::linux_wayland {
-struct WaylandPorts;
+class WaylandPorts;
 }
 
 namespace pultara::linux_session {

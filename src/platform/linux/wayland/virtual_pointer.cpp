@@ -1,6 +1,5 @@
 #include "platform/linux/wayland/virtual_pointer.h"
 
-#include <algorithm>
 #include <ctime>
 
 #include "platform/linux/wayland/protocol_tables.h"
@@ -23,13 +22,11 @@ std::uint32_t Milliseconds() {
 }  // namespace
 
 VirtualPointer::VirtualPointer(WaylandSession& session)
-    : session_(session), extent_(session.Extent()) {
+    : session_(session), count_(session.Extent()) {
     if (session.pointerManager() != nullptr && session.seat() != nullptr) {
         pointer_ = CreateVirtualPointer(session.pointerManager(), session.seat());
         session.Flush();
     }
-    position_ =
-        PointerPosition{(extent_.left + extent_.right) / 2, (extent_.top + extent_.bottom) / 2};
 }
 
 VirtualPointer::~VirtualPointer() {
@@ -78,7 +75,7 @@ bool VirtualPointer::GetCursorPos(PointerPosition& position) {
     if (pointer_ == nullptr) {
         return false;
     }
-    position = position_;
+    position = count_.Position();
     return true;
 }
 
@@ -86,17 +83,11 @@ void VirtualPointer::SetCursorPos(PointerPosition position) {
     if (pointer_ == nullptr) {
         return;
     }
-    if (extent_.right > extent_.left && extent_.bottom > extent_.top) {
-        position.x = std::clamp(position.x, extent_.left, extent_.right - 1);
-        position.y = std::clamp(position.y, extent_.top, extent_.bottom - 1);
-    }
-    const int dx = position.x - position_.x;
-    const int dy = position.y - position_.y;
-    position_ = position;
-    if (dx == 0 && dy == 0) {
+    const PointerPosition step = count_.MoveTo(position);
+    if (step.x == 0 && step.y == 0) {
         return;
     }
-    SendMotion(pointer_, Milliseconds(), dx, dy);
+    SendMotion(pointer_, Milliseconds(), step.x, step.y);
     SendFrame(pointer_);
     session_.Flush();
 }

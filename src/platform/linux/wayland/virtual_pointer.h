@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/linux/wayland/pointer_count.h"
 #include "platform/linux/wayland/wayland_session.h"
 #include "ports/mouse.h"
 
@@ -6,13 +7,10 @@ namespace pultara::linux_wayland {
 
 // The pointer and its buttons through the compositor's virtual pointer.
 //
-// A Wayland program cannot read where the pointer is. The position this
-// mouse reports is its own count: it starts in the middle of the desktop and
-// follows every move the program makes, kept on the desktop; a move goes to
-// the compositor as the difference to the last position, so the real pointer
-// moves by the same steps from wherever the user left it, at the program's
-// speeds, and never jumps. Without the protocol nothing happens and reads
-// fail.
+// A Wayland program cannot read where the pointer is: the position this mouse
+// reports is its own count (`PointerCount`), and moves go to the compositor
+// as relative steps at the program's speeds, so the pointer never jumps.
+// Without the protocol nothing happens and reads fail.
 class VirtualPointer : public Mouse {
 public:
     explicit VirtualPointer(WaylandSession& session);
@@ -31,8 +29,7 @@ private:
 
     WaylandSession& session_;
     wl_proxy* pointer_ = nullptr;
-    DesktopExtent extent_;
-    PointerPosition position_;
+    PointerCount count_;
     unsigned heldButtons_ = 0;  // bit per button, counted from the left button
 };
 
