@@ -25,9 +25,9 @@ packages=(
   # with the ALSA plugin, screenshots
   openbox tint2 x11-utils x11-xkb-utils xdotool pulseaudio pulseaudio-utils
   libasound2-plugins imagemagick
-  # the release files (scripts/package.sh) and their checks; the Qt X11
-  # platform plugin the .deb asks for
-  dpkg-dev file lintian desktop-file-utils nsis zip unzip qt6-qpa-plugins
+  # the release files (scripts/package.sh) and their checks; the Qt X11 and
+  # Wayland platform plugins the .deb asks for
+  dpkg-dev file lintian desktop-file-utils nsis zip unzip qt6-qpa-plugins qt6-wayland
 )
 
 missing=()

@@ -20,6 +20,7 @@ entries_of() {  # entries_of TAG: what the window received, without focus and po
 step "a first start writes the settings"
 "$PULTARA" >"$OUT/pultara-first.log" 2>&1 &
 pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
 wait_until 30 has_all_settings "$SETTINGS" ||
   fail "settings file has $(settings_count "$SETTINGS") of 86 values after 30 s"
 kill -TERM "$pid"
@@ -36,7 +37,9 @@ set_value x dword:0000000b
 "$TARGET" --title "Pultara Ziel Eins" --tag Eins --also "Pultara Ziel Zwei=Zwei" \
   --log "$LOG" --log-focus 1 --log-pointer 1 &
 target=$!
-trap 'kill $target 2>/dev/null || true' EXIT
+# Whatever happens, nothing of this run outlives it.
+pid=
+trap 'kill $target $pid 2>/dev/null || true' EXIT
 wait_until 10 grep -qx '{Ready}' "$LOG" || fail "the target windows did not open"
 cat >"$OUT/demo.joy" <<'SCRIPT'
 # rest, button 1, rest, then the X axis to the right
