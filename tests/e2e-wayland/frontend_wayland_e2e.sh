@@ -6,8 +6,8 @@
 # character the layout types with AltGr, one it lacks, and Ctrl+Alt that
 # must stay Ctrl+Alt), and the focus goes back to the window that had it;
 # the X axis moves the pointer; the window list the title drop-down shows
-# holds the open windows. The front end's own windows are not looked at here
-# (Qt draws off screen).
+# holds the open windows. These steps run Qt off screen; the last one starts
+# the program on Qt's Wayland platform plugin.
 set -euo pipefail
 PULTARA=$1 TARGET=$2 LIST=$3 OUT=$4
 # shellcheck source=/dev/null  # checked on its own
@@ -79,6 +79,14 @@ wait_until 20 pointer_moved || fail "the pointer did not move: $(grep -c Pointer
 
 kill "$pid"
 wait "$pid" 2>/dev/null || true
+
+step "on Qt's Wayland platform plugin the program opens its window and ends cleanly"
+QT_QPA_PLATFORM=wayland "$PULTARA" >"$OUT/pultara-wayland-qt.log" 2>&1 &
+pid=$!
+has_own_window() { "$LIST" | grep -x Pultara >/dev/null; }
+wait_until 20 has_own_window || fail "no window titled Pultara: $("$LIST" | tr '\n' '|')"
+kill -TERM "$pid"
+wait "$pid" || fail "pultara on the Wayland plugin did not end cleanly on SIGTERM"
 if grep -E "ERROR: (Address|Leak)Sanitizer|runtime error:" "$OUT"/pultara-*.log >&2; then
   fail "a sanitizer reported a fault (see $OUT/pultara-*.log)"
 fi
