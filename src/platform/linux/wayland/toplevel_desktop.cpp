@@ -95,13 +95,17 @@ ToplevelDesktop::ToplevelDesktop(WaylandSession& session)
 }
 
 ToplevelDesktop::~ToplevelDesktop() {
+    if (manager_ == nullptr) {
+        return;
+    }
+    // Windows announced but not yet handled would leave their handles behind:
+    // take every announcement up to the stop before letting go of them all.
+    StopToplevelManager(manager_);
+    session_.Roundtrip();
     for (const auto& toplevel : toplevels_) {
         DestroyToplevelHandle(toplevel->handle);
     }
-    if (manager_ != nullptr) {
-        StopToplevelManager(manager_);
-        session_.Flush();
-    }
+    session_.Flush();
 }
 
 void ToplevelDesktop::Added(wl_proxy* handle) {
