@@ -253,7 +253,7 @@ bool ToplevelDesktop::WaitUntilActive(WindowId window) {
     while (ForegroundWindow() != window) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             end - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
+        if (left.count() <= 0 || wl_display_get_error(session_.display()) != 0) {
             return false;
         }
         pollfd readable{wl_display_get_fd(session_.display()), POLLIN, 0};

@@ -184,11 +184,15 @@ void WaylandSession::Flush() {
 }
 
 void WaylandSession::ReadEvents() {
-    if (display_ == nullptr) {
+    // A connection the compositor has broken keeps its unread events: stop
+    // instead of trying again forever.
+    if (display_ == nullptr || wl_display_get_error(display_) != 0) {
         return;
     }
     while (wl_display_prepare_read(display_) != 0) {
-        wl_display_dispatch_pending(display_);
+        if (wl_display_dispatch_pending(display_) < 0) {
+            return;
+        }
     }
     wl_display_flush(display_);
     pollfd waiting{wl_display_get_fd(display_), POLLIN, 0};
