@@ -6,7 +6,11 @@
 //
 //   pultara-wayland-target --title TITLE --log FILE [--tag NAME]
 //                          [--log-focus 1] [--log-pointer 1] [--also "TITLE=NAME"]...
+//                          [--clock 1]
 //
+// With --clock 1 it writes only the moment (CLOCK_MONOTONIC, nanoseconds) at
+// which each key press arrives, as "<ns> K <keysym name>" lines, for latency
+// measurements (the format of bench/measure/key_clock).
 // With --tag every entry is a line "NAME:entry"; --log-focus 1 adds "{Focus}"
 // entries when a window receives the keyboard focus, and "{Keymap}" when the
 // compositor hands it a keymap. Each --also opens one more window, whose
@@ -21,6 +25,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +39,7 @@ struct Options {
     std::vector<std::pair<std::string, std::string>> windows;  // title, tag
     bool logFocus = false;
     bool logPointer = false;
+    bool clock = false;
 };
 
 struct Window {
@@ -68,7 +74,7 @@ struct Client {
 };
 
 void Write(Client& client, const Window* window, const std::string& entry) {
-    if (entry.empty()) {
+    if (entry.empty() || client.options.clock) {
         return;
     }
     const std::string tag = window != nullptr ? window->tag : std::string();
@@ -177,7 +183,17 @@ void KeyboardLeave(void* data, wl_keyboard*, std::uint32_t, wl_surface*) {
 void KeyboardKey(void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t key,
                  std::uint32_t state) {
     auto& client = *static_cast<Client*>(data);
-    if (state == WL_KEYBOARD_KEY_STATE_PRESSED && client.state != nullptr) {
+    if (state == WL_KEYBOARD_KEY_STATE_PRESSED && client.options.clock) {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        char name[64] = {};
+        xkb_keysym_get_name(client.state != nullptr
+                                ? xkb_state_key_get_one_sym(client.state, key + 8)
+                                : XKB_KEY_NoSymbol,
+                            name, sizeof name);
+        std::fprintf(client.log, "%lld K %s\n", now.tv_sec * 1000000000LL + now.tv_nsec, name);
+        std::fflush(client.log);
+    } else if (state == WL_KEYBOARD_KEY_STATE_PRESSED && client.state != nullptr) {
         Write(client, client.keyboardFocus, Describe(client, key));
     }
 }
@@ -371,6 +387,8 @@ Options Parse(int argc, char** argv) {
             tag = value;
         } else if (name == "--log-focus") {
             options.logFocus = value == "1";
+        } else if (name == "--clock") {
+            options.clock = value == "1";
         } else if (name == "--log-pointer") {
             options.logPointer = value == "1";
         } else if (name == "--also") {
