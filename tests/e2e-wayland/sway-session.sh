@@ -2,8 +2,8 @@
 # A private headless sway session for one test:
 #   sway-session.sh OUTPUT_FOLDER -- COMMAND [ARGS...]
 # sway refuses to run as root, so as root the compositor and COMMAND run as
-# the unprivileged user pultara-e2e (created when missing); otherwise as the
-# calling user. COMMAND gets WAYLAND_DISPLAY, XDG_RUNTIME_DIR, HOME,
+# the unprivileged user pultara-e2e (created when missing; COMMAND runs as
+# root when that user cannot read its files); otherwise as the calling user. COMMAND gets WAYLAND_DISPLAY, XDG_RUNTIME_DIR, HOME,
 # XDG_CONFIG_HOME and SWAYSOCK of the session, and OUTPUT_FOLDER (created,
 # owned by the user who runs COMMAND). sway's log is OUTPUT_FOLDER/sway-log.txt.
 # No GPU, no seat and no input devices are needed.
@@ -54,4 +54,14 @@ for _ in $(seq 100); do
 done
 [ -n "$(socket)" ] || { cat "$out/sway-log.txt" >&2; echo "sway did not start in 10 s" >&2; exit 1; }
 
-"${as_user[@]}" "${environment[@]}" WAYLAND_DISPLAY="$(socket)" SWAYSOCK="$(ipc)" "$@"
+# The clients run as the session's user too, unless the files they need lie
+# where that user cannot read them (a checkout under /root): then as the
+# caller, who can still reach the user's socket.
+clients=("${as_user[@]}")
+for arg in "$@"; do
+  if [ "${#clients[@]}" -gt 0 ] && [ -e "$arg" ] && ! "${as_user[@]}" test -r "$arg"; then
+    echo "sway-session: $user cannot read $arg; the clients run as $(id -un)" >&2
+    clients=()
+  fi
+done
+"${clients[@]}" "${environment[@]}" WAYLAND_DISPLAY="$(socket)" SWAYSOCK="$(ipc)" "$@"
