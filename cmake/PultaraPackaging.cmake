@@ -18,6 +18,8 @@ add_custom_command(OUTPUT ${made}/pultara.1.gz ${made}/changelog.gz
   WORKING_DIRECTORY ${made} VERBATIM)
 add_custom_target(pultara_package_docs ALL DEPENDS ${made}/pultara.1.gz ${made}/changelog.gz)
 
+# Access to /dev/uinput for the user at the seat: keys and pointer on GNOME and KDE.
+install(FILES ${packaging}/60-pultara-uinput.rules DESTINATION lib/udev/rules.d COMPONENT pultara)
 install(FILES ${made}/pultara.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT pultara)
 install(FILES ${packaging}/copyright ${made}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pultara COMPONENT pultara)
@@ -44,7 +46,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.orvendt.example/pultara/")
 # run time is named: Qt's X11 platform plugin, xdg-open for documents, and
 # Qt's German texts for the standard dialogs (file dialog, box buttons).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, xdg-utils")
+# qt6-wayland: Qt's platform plugin for Wayland sessions, loaded at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

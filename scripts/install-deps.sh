@@ -18,15 +18,18 @@ packages=(
   # the Linux program: SDL2 joystick, X11/XTest/XKB, ALSA, Qt 6 Widgets
   libsdl2-dev libx11-dev libxtst-dev libxkbcommon-dev libasound2-dev qt6-base-dev
   xdg-utils
+  # on Wayland sessions: the client library, the compositor protocols the
+  # test client uses (xdg-shell), and headless sway for the tests
+  libwayland-dev libwayland-bin wayland-protocols sway
   # Qt's own German texts for the standard dialogs and buttons
   qt6-translations-l10n
   # its end-to-end tests: window manager, tray host, X tools, sound server
   # with the ALSA plugin, screenshots
   openbox tint2 x11-utils x11-xkb-utils xdotool pulseaudio pulseaudio-utils
   libasound2-plugins imagemagick
-  # the release files (scripts/package.sh) and their checks; the Qt X11
-  # platform plugin the .deb asks for
-  dpkg-dev file lintian desktop-file-utils nsis zip unzip qt6-qpa-plugins
+  # the release files (scripts/package.sh) and their checks; the Qt X11 and
+  # Wayland platform plugins the .deb asks for
+  dpkg-dev file lintian desktop-file-utils nsis zip unzip qt6-qpa-plugins qt6-wayland
 )
 
 missing=()

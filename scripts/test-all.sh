@@ -26,6 +26,8 @@ ctest --preset sanitize -L unit -j "$jobs"
 # native run below leaves this suite out: here it catches all it would and
 # memory faults besides
 ctest --preset sanitize -L e2e-linux
+# and on a headless Wayland compositor (sway, as an unprivileged user)
+ctest --preset sanitize -L e2e-wayland
 
 if [ -n "$(ls fuzz/*/CMakeLists.txt 2>/dev/null)" ]; then
   step "fuzz smoke runs (libFuzzer, fixed number of runs)"
@@ -55,8 +57,8 @@ ctest --preset windows-xp -R pultara_xp_imports
 step "native build, all tests"
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j "$jobs"
-# the end-to-end tests (label e2e-linux) ran in the sanitize build
-ctest --preset linux -j "$jobs" -LE 'package|e2e-linux'
+# the end-to-end tests (labels e2e-linux, e2e-wayland) ran in the sanitize build
+ctest --preset linux -j "$jobs" -LE 'package|e2e-linux|e2e-wayland'
 
 step "release files into dist/, each installed and started (label package)"
 bash scripts/package.sh

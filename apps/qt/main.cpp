@@ -19,6 +19,7 @@
 #include "platform/filestore/file_access.h"
 #include "platform/filestore/file_value_store.h"
 #include "platform/linux/linux_platform.h"
+#include "platform/linux/session_ports.h"
 #include "program_timers.h"
 #include "qt_ports.h"
 #include "qt_text.h"
@@ -34,10 +35,6 @@ namespace pultara::qt {
 namespace {
 
 constexpr int kDemoStepMs = 10;
-
-constexpr const char* kWaylandNotice =
-    "Pultara läuft in einer Wayland-Sitzung. Tastendrücke und Mausklicks erreichen dort nur "
-    "X11-Programme (XWayland), keine Wayland-Programme.";
 
 // The demo joystick from --demo-joystick, or null; exits on a bad script.
 // The script's steps go to `script` for the check of its control names.
@@ -69,9 +66,9 @@ std::unique_ptr<DemoJoystick> DemoFromOptions(const QCommandLineParser& options,
     return demo;
 }
 
-void TellAboutWaylandOnce(QWidget* parent) {
+void TellAboutSessionOnce(QWidget* parent, const std::string& notice) {
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Pultara"),
-                                QString::fromUtf8(kWaylandNotice), QMessageBox::Ok, parent);
+                                QString::fromStdString(notice), QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
@@ -126,10 +123,11 @@ int Run(QApplication& app, const QCommandLineParser& options, SingleInstance& in
     std::unique_ptr<DemoJoystick> demo = DemoFromOptions(options, script);
 
     linux_x11::LinuxPlatform linux;
+    linux_session::SessionPorts session(linux);
     QtDialogs dialogs;
     filestore::FileValueStore store(filestore::DefaultSettingsFile(), &dialogs);
-    const Platform platform{linux.joystick,  linux.keyboard, linux.mouse, linux.desktop,
-                            linux.processes, linux.mixer,    store,       dialogs};
+    const Platform platform{linux.joystick,  session.keyboard(), session.mouse(), session.desktop(),
+                            linux.processes, linux.mixer,        store,           dialogs};
 
     QtTray tray;
     QtFiles files;
@@ -165,11 +163,11 @@ int Run(QApplication& app, const QCommandLineParser& options, SingleInstance& in
         program.CloseMainWindow();
     });
     program.Start();
-    if (linux_x11::IsWaylandSession()) {
-        TellAboutWaylandOnce(&mainWindow);
+    if (!session.Notice().empty()) {
+        TellAboutSessionOnce(&mainWindow, session.Notice());
     }
     const int result = program.Closed() ? 0 : app.exec();
-    linux.keyboard.ReleaseAllKeys();
+    session.ReleaseAllKeys();
     return result;
 }
 

@@ -44,12 +44,16 @@ void NotingKeyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode
 }
 
 bool ProbeRig::Ready() const {
-    return platform.x.display() != nullptr && platform.joystick.Available() && stick.Attached();
+    return (platform.x.display() != nullptr || linux_x11::IsWaylandSession()) &&
+           platform.joystick.Available() && stick.Attached();
 }
 
 std::string ProbeRig::KeysDown() {
     Display* display = platform.x.display();
     std::string names;
+    if (display == nullptr) {
+        return names;
+    }
     char keys[32] = {};
     XQueryKeymap(display, keys);
     for (int code = 0; code < 256; ++code) {

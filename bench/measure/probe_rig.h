@@ -18,6 +18,7 @@
 #include "null_platform.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/sdl_virtual_joystick.h"
+#include "platform/linux/session_ports.h"
 
 namespace pultara::bench {
 
@@ -85,18 +86,22 @@ struct ProbeRig {
     // the poll sleeps at rest.
     void SetJoystick(const JoystickSample& sample);
     const JoystickSignal* signal = nullptr;
-    // Keys and mouse buttons the X server holds down right now, by name.
+    // Keys and mouse buttons the X server holds down right now, by name
+    // (empty on a Wayland session: no program can ask there).
     std::string KeysDown();
 
     linux_x11::LinuxPlatform platform;
+    // Keys, mouse and windows of the session, X11's or Wayland's, as the
+    // program picks them.
+    linux_session::SessionPorts session{platform};
     linux_x11::SdlVirtualJoystick stick;
     NullDialogs dialogs;
     NullWindow window;
     Profile profile;
     EngineState state;
-    NotingMouse mouse{platform.mouse, state};
-    WindowFocus focus{platform.desktop};
-    NotingKeyboard keyboard{platform.keyboard};
+    NotingMouse mouse{session.mouse(), state};
+    WindowFocus focus{session.desktop()};
+    NotingKeyboard keyboard{session.keyboard()};
     KeySender keys{keyboard, dialogs};
     ModeCommands commands{profile, state, focus, keys, mouse, platform.processes};
     AxisOutputs axes{profile, state, platform.mixer, mouse, platform.processes};

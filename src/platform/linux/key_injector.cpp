@@ -30,7 +30,10 @@ void KeyInjector::KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool 
     if (evdev == kNoEvdevCode) {
         return;  // a key no Linux keyboard has
     }
-    const std::uint8_t keycode = XKeycode(evdev);
+    KeycodeEvent(XKeycode(evdev), up, altGrPart);
+}
+
+void KeyInjector::KeycodeEvent(std::uint8_t keycode, bool up, bool altGrPart) {
     if (LateModifier* modifier = LateModifierFor(keycode)) {
         up ? ModifierUp(*modifier) : ModifierDown(*modifier, altGrPart);
     } else if (up) {

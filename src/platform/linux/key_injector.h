@@ -40,6 +40,9 @@ public:
 
     void KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool extended, bool up,
                   bool altGrPart = false);
+    // A key given by its X keycode rather than a Windows key, pressed or
+    // released as the physical key of a key event is.
+    void KeycodeEvent(std::uint8_t keycode, bool up, bool altGrPart = false);
     // Lets go of every key this injector holds down.
     void ReleaseAll();
     // X keycodes currently held down by this injector.

@@ -15,9 +15,10 @@ namespace pultara::linux_x11 {
 // Supported: joystick 0 through SDL2 (hot-plug), keys and mouse on X11
 // through XTest, windows through EWMH (or plain X without a window manager),
 // volume/treble/bass on ALSA's default device, programs by posix_spawn and
-// documents by xdg-open. Not possible: keys reach X11 programs only (under
-// Wayland only XWayland programs), and there is no thread-input attachment
-// or foreground lock timeout on X11.
+// documents by xdg-open. XTest keys reach X11 programs only: on a Wayland
+// session `linux_session::SessionPorts` puts the Wayland back end's keys,
+// pointer and windows in their place. There is no thread-input attachment or
+// foreground lock timeout on X11.
 struct LinuxPlatform {
     XConnection x;
     SdlJoystick joystick;
