@@ -4,8 +4,8 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "apps/win32/windows_program.h"
 #include "apps/win32/single_instance.h"
+#include "apps/win32/windows_program.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
