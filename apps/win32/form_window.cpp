@@ -406,7 +406,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             // Escape in a dialog: the form says what it does.
             if (LOWORD(wParam) == IDCANCEL && lParam == 0 && owner_ != nullptr) {
-                Guarded([&] { form_.PressEscape(); });
+                RunEntry([&] { form_.PressEscape(); });
                 return 0;
             }
             RunEntry(

@@ -1,5 +1,7 @@
 #include "apps/win32/single_instance.h"
 
+#include "platform/win32/newer_windows.h"
+
 namespace pultara::win32app {
 
 namespace {
@@ -27,7 +29,7 @@ UINT SingleInstance::ShowSettingsMessage() {
 }
 
 bool SingleInstance::AskFirstCopyToShow() {
-    const ULONGLONG deadline = GetTickCount64() + kAnswerMs;
+    const std::uint64_t deadline = win32::TickCount64() + kAnswerMs;
     for (;;) {
         if (HWND window = FindWindowW(kApplicationWindowClass, nullptr)) {
             // This start came from the user, so it may hand the right to
@@ -37,7 +39,7 @@ bool SingleInstance::AskFirstCopyToShow() {
             AllowSetForegroundWindow(process);
             return PostMessageW(window, ShowSettingsMessage(), 0, 0) != FALSE;
         }
-        if (GetTickCount64() >= deadline) {
+        if (win32::TickCount64() >= deadline) {
             return false;
         }
         Sleep(kRetryMs);
