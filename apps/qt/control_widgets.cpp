@@ -26,6 +26,12 @@ namespace pultara::qt {
 
 namespace {
 
+// What the user does to a widget reaches the model through the form's entry
+// guard: an error shows the program's error box and never leaves a Qt slot.
+void FromUser(Control& control, const std::function<void()>& entry) {
+    control.Owner().RunEntry(entry);
+}
+
 // A label that forwards clicks (the title labels toggle the title boxes).
 class ClickableLabel : public QLabel {
 public:
@@ -34,7 +40,7 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            control_.Click();
+            control_.Owner().RunEntry([this] { control_.Click(); });
         }
         QLabel::mouseReleaseEvent(event);
     }
@@ -104,7 +110,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn) {
-            control_.Enter();
+            control_.Owner().RunEntry([this] { control_.Enter(); });
         }
         return QObject::eventFilter(watched, event);
     }
@@ -158,8 +164,9 @@ constexpr int kUnlimitedText = std::numeric_limits<int>::max();
 QWidget* CreateEdit(Control& control) {
     auto* edit = new QLineEdit;
     edit->setMaxLength(kUnlimitedText);
-    QObject::connect(edit, &QLineEdit::textEdited,
-                     [&control](const QString& text) { control.SetText(FromQt(text)); });
+    QObject::connect(edit, &QLineEdit::textEdited, [&control](const QString& text) {
+        FromUser(control, [&] { control.SetText(FromQt(text)); });
+    });
     return edit;
 }
 
@@ -170,12 +177,14 @@ QWidget* CreateComboBox(Control& control, bool editable) {
     if (control.look.dropDownRows > 0) {
         box->setMaxVisibleItems(control.look.dropDownRows);
     }
-    QObject::connect(box, &QComboBox::activated,
-                     [&control](int index) { control.SetItemIndex(index); });
+    QObject::connect(box, &QComboBox::activated, [&control](int index) {
+        FromUser(control, [&] { control.SetItemIndex(index); });
+    });
     if (editable) {
         box->lineEdit()->setMaxLength(kUnlimitedText);
-        QObject::connect(box->lineEdit(), &QLineEdit::textEdited,
-                         [&control](const QString& text) { control.SetText(FromQt(text)); });
+        QObject::connect(box->lineEdit(), &QLineEdit::textEdited, [&control](const QString& text) {
+            FromUser(control, [&] { control.SetText(FromQt(text)); });
+        });
     }
     box->installEventFilter(new FocusWatcher(control, box));
     return box;
@@ -184,7 +193,7 @@ QWidget* CreateComboBox(Control& control, bool editable) {
 QWidget* CreateCheckBox(Control& control) {
     auto* box = control.look.elide ? new ElidedCaption<QCheckBox>(control) : new QCheckBox;
     QObject::connect(box, &QCheckBox::clicked, [&control, box] {
-        control.Click();
+        FromUser(control, [&] { control.Click(); });
         const QSignalBlocker block(box);
         box->setChecked(control.Checked());  // the model decides
     });
@@ -195,7 +204,8 @@ QWidget* CreateButton(Control& control) {
     auto* button = new QPushButton;
     button->setDefault(control.look.defaultButton);
     button->setAutoDefault(control.look.defaultButton);
-    QObject::connect(button, &QPushButton::clicked, [&control] { control.Click(); });
+    QObject::connect(button, &QPushButton::clicked,
+                     [&control] { FromUser(control, [&] { control.Click(); }); });
     return button;
 }
 
@@ -216,7 +226,7 @@ QWidget* CreatePages(Control& control) {
     pages->setUsesScrollButtons(true);
     QObject::connect(pages, &QTabWidget::currentChanged, [&control, pages](int index) {
         if (!pages->signalsBlocked()) {
-            control.SetItemIndex(index);
+            FromUser(control, [&] { control.SetItemIndex(index); });
         }
     });
     return pages;

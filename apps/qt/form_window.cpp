@@ -311,16 +311,18 @@ void FormWindow::ShowAsModelSays() {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();  // the model decides whether the window goes
-    if (onCloseBox) {
-        onCloseBox();
-    } else {
-        form_.SetVisible(false);
-    }
+    form_.RunEntry([this] {
+        if (onCloseBox) {
+            onCloseBox();
+        } else {
+            form_.SetVisible(false);
+        }
+    });
 }
 
 void FormWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && !applyingModel_ && isVisible()) {
-        form_.SetMinimised(isMinimized());
+        form_.RunEntry([this] { form_.SetMinimised(isMinimized()); });
     }
     QWidget::changeEvent(event);
 }
@@ -333,7 +335,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (event->key() == Qt::Key_Escape && plain) {
-        form_.PressEscape();
+        form_.RunEntry([this] { form_.PressEscape(); });
         return;
     }
     if (!enter || !plain) {

@@ -393,27 +393,19 @@ void FormWindow::OnSize(WPARAM kind) {
     }
 }
 
-void FormWindow::RunEntry(const std::function<void()>& entry) const {
-    if (runEntry) {
-        runEntry(entry);
-    } else {
-        entry();
-    }
-}
-
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             // Escape in a dialog: the form says what it does.
             if (LOWORD(wParam) == IDCANCEL && lParam == 0 && owner_ != nullptr) {
-                RunEntry([&] { form_.PressEscape(); });
+                form_.RunEntry([&] { form_.PressEscape(); });
                 return 0;
             }
-            RunEntry(
+            form_.RunEntry(
                 [&] { OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); });
             return 0;
         case WM_NOTIFY:
-            RunEntry([&] { OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); });
+            form_.RunEntry([&] { OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); });
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
@@ -434,10 +426,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
         case WM_CLOSE:
             if (onClose) {
-                onClose();
+                form_.RunEntry(onClose);
             }
             return 0;
-        case WM_SIZE: OnSize(wParam); return 0;
+        case WM_SIZE: form_.RunEntry([&] { OnSize(wParam); }); return 0;
         case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
         case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;
         case WM_MOUSEWHEEL:

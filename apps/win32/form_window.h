@@ -45,9 +45,6 @@ public:
     void ControlChanged(const Control& control, Property property) override;
     void FormChanged(const Form& form, Property property) override;
 
-    // Runs what the user did to a control inside the program's error guard.
-    std::function<void(const std::function<void()>&)> runEntry;
-
     static void RegisterClasses(HINSTANCE instance);
 
 private:
@@ -55,7 +52,6 @@ private:
     static LRESULT CALLBACK PageProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK PanelProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void RunEntry(const std::function<void()>& entry) const;
 
     void CreateWidgets();
     HWND CreateWidget(Control& control, int id);

@@ -7,7 +7,6 @@ namespace pultara::win32app {
 namespace {
 
 constexpr const wchar_t* kApplicationClass = kApplicationWindowClass;
-constexpr UINT_PTR kSaveTimer = 2;
 
 LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -54,8 +53,8 @@ WindowsProgram::WindowsProgram(HINSTANCE instance)
       tray_(appWindow_, icon_),
       core_(platform_.Services(), FrontEndPorts{tray_, files_, fileDialog_, *this}),
       program_(core_.program()),
-      poll_(appWindow_, program_) {
-    program_.UseJoystickSignals(&poll_);
+      timers_(appWindow_, program_) {
+    program_.UseJoystickSignals(&timers_);
     FormWindow::RegisterClasses(instance);
     mainWindow_ = std::make_unique<FormWindow>(program_.Main(), nullptr);
     HWND main = mainWindow_->Handle();
@@ -66,27 +65,19 @@ WindowsProgram::WindowsProgram(HINSTANCE instance)
     for (FormWindow* modal : {helpWindow_.get(), infoWindow_.get(), renameWindow_.get()}) {
         modal->onClose = [modal] { modal->Model().SetVisible(false); };
     }
-    for (FormWindow* window :
-         {mainWindow_.get(), helpWindow_.get(), infoWindow_.get(), renameWindow_.get()}) {
-        window->runEntry = [this](const std::function<void()>& entry) { program_.Guarded(entry); };
-    }
     platform_.processes.SetOwnerWindow(main);
     fileDialog_.SetOwnerWindow(main);
     taskbarCreated_ = tray_.RegisterTaskbarCreatedMessage();
-    program_.Main().AddObserver(this);
 }
 
 WindowsProgram::~WindowsProgram() {
     program_.UseJoystickSignals(nullptr);
-    program_.Main().RemoveObserver(this);
-    KillTimer(appWindow_, kSaveTimer);
     DestroyWindow(appWindow_);
 }
 
 int WindowsProgram::Run() {
     program_.Start();
-    poll_.Follow();
-    ApplySaveInterval();
+    timers_.Follow();
     while (PumpOne()) {
     }
     return 0;
@@ -153,31 +144,10 @@ FormWindow* WindowsProgram::WindowOf(const Form& form) const {
     return nullptr;
 }
 
-void WindowsProgram::ControlChanged(const Control& control, Property property) {
-    if (property != Property::Interval && property != Property::Enabled) {
-        return;
-    }
-    if (&control == &program_.SaveTimer()) {
-        ApplySaveInterval();
-    }
-}
-
-void WindowsProgram::ApplySaveInterval() {
-    const Control& timer = program_.SaveTimer();
-    KillTimer(appWindow_, kSaveTimer);
-    if (timer.Runs()) {
-        SetTimer(appWindow_, kSaveTimer, timer.Interval(), nullptr);
-    }
-}
-
 LRESULT WindowsProgram::HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (poll_.HandleMessage(message, wParam, lParam, result)) {
+    if (timers_.HandleMessage(message, wParam, lParam, result)) {
         return result;
-    }
-    if (message == WM_TIMER && wParam == kSaveTimer) {
-        program_.Timer2Timer();
-        return 0;
     }
     if (message == Lifecycle::Icon().callbackMessage) {
         program_.TrayCallback(TrayEventOf(lParam));

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "apps/win32/form_window.h"
-#include "apps/win32/poll_schedule.h"
+#include "apps/win32/program_timers.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_tray.h"
@@ -21,7 +21,7 @@ HWND CreateApplicationWindow(HINSTANCE instance, void* owner);
 // periodic save on a window timer. Both timers tick inside modal loops too.
 // While the program sleeps at rest the poll timer stops, and Raw Input of the
 // game controllers wakes it.
-class WindowsProgram : public FormHost, private FormObserver {
+class WindowsProgram : public FormHost {
 public:
     explicit WindowsProgram(HINSTANCE instance);
     ~WindowsProgram() override;
@@ -38,9 +38,6 @@ public:
     LRESULT HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void ControlChanged(const Control& control, Property property) override;
-    void FormChanged(const Form& /*form*/, Property /*property*/) override {}
-    void ApplySaveInterval();
     // Handles one message; false on WM_QUIT.
     bool PumpOne();
     FormWindow* WindowOf(const Form& form) const;
@@ -57,7 +54,7 @@ private:
     std::unique_ptr<FormWindow> helpWindow_;
     std::unique_ptr<FormWindow> infoWindow_;
     std::unique_ptr<FormWindow> renameWindow_;
-    PollSchedule poll_;
+    ProgramTimers timers_;
     UINT taskbarCreated_ = 0;
     bool quit_ = false;
 };

@@ -64,6 +64,17 @@ public:
         }
     }
     std::function<void()> onEscape;
+    // Runs what the user did in this form's window (a click, an edit, a key)
+    // through `entryGuard`: the program's guard turns an error into its error
+    // box, so no error leaves the front end's event handler.
+    void RunEntry(const std::function<void()>& entry) const {
+        if (entryGuard) {
+            entryGuard(entry);
+        } else {
+            entry();
+        }
+    }
+    std::function<void(const std::function<void()>&)> entryGuard;
     // Whether `control`'s text is rich text (RTF) rather than plain text.
     virtual bool ShowsRichText(const Control& /*control*/) const { return false; }
 

@@ -42,6 +42,10 @@ Program::~Program() {
 }
 
 void Program::InstallHandlers() {
+    for (Form* form : {static_cast<Form*>(&main_), static_cast<Form*>(&help_),
+                       static_cast<Form*>(&info_), static_cast<Form*>(&rename_)}) {
+        form->entryGuard = [this](const std::function<void()>& entry) { Guarded(entry); };
+    }
     main_.Get("ButtonStart").onClick = [this] { lifecycle_.ButtonStartClick(); };
     main_.Get("ButtonEnde").onClick = [this] { lifecycle_.ButtonEndeClick(); };
     main_.Get("ButtonEinstellen").onClick = [this] { ButtonEinstellenClick(); };

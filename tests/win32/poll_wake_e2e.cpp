@@ -1,5 +1,5 @@
 // The sleeping poll tick of pultara.exe: the core's program (on the fake
-// platform, with real message boxes) driven by the real PollSchedule on a
+// platform, with real message boxes) driven by the real ProgramTimers on a
 // window of its own. At rest the poll timer stops; Raw Input runs a tick at
 // once, also while a box opened by such a tick waits for the user; after a
 // device change (WM_INPUT_DEVICE_CHANGE; on XP WM_DEVICECHANGE) the poll runs
@@ -11,7 +11,7 @@
 #include <dbt.h>
 #include <gtest/gtest.h>
 
-#include "apps/win32/poll_schedule.h"
+#include "apps/win32/program_timers.h"
 #include "platform/fake/fake_form_host.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_shell.h"
@@ -37,7 +37,7 @@ public:
 };
 
 LRESULT CALLBACK ScheduleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* schedule = reinterpret_cast<PollSchedule*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* schedule = reinterpret_cast<ProgramTimers*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     LRESULT result = 0;
     if (schedule != nullptr && schedule->HandleMessage(message, wParam, lParam, result)) {
         return result;
@@ -88,7 +88,7 @@ struct SleepingProgram : ::testing::Test {
                      FrontEndPorts{tray, files, fileDialog, host}};
     Program& program = core.program();
     HWND window = CreateScheduleWindow();
-    PollSchedule schedule{window, program};
+    ProgramTimers schedule{window, program};
 };
 
 TEST_F(SleepingProgram, RawInputWakesTheTickAndADeviceChangePollsAWhile) {
