@@ -96,8 +96,8 @@ struct MixerTickRig {
 
     fake::FakePlatform fakes;
     Win32Mixer mixer;
-    Platform services{fakes.joystick,  fakes.keyboard, fakes.mouse, fakes.desktop,
-                      fakes.processes, mixer,          fakes.store, fakes.dialogs};
+    Platform services{fakes.joystick, fakes.keyboard, fakes.mouse,   fakes.desktop, fakes.processes,
+                      mixer,          fakes.store,    fakes.dialogs, fakes.clock};
     Profile profile;
     EngineState state;
     testing::RecordingOperations commands{fakes.log};
