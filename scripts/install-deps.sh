@@ -24,7 +24,8 @@ packages=(
   # Qt's own German texts for the standard dialogs and buttons
   qt6-translations-l10n
   # its end-to-end tests: window manager, tray host, X tools, sound server
-  # with the ALSA plugin, screenshots
+  # with the ALSA plugin (the sound server also gives Wine's multimedia mixer
+  # a device: tests/win32/with_sound_server.sh), screenshots
   openbox tint2 x11-utils x11-xkb-utils xdotool pulseaudio pulseaudio-utils
   libasound2-plugins imagemagick
   # the release files (scripts/package.sh) and their checks; the Qt X11 and

@@ -127,7 +127,8 @@ int Run(QApplication& app, const QCommandLineParser& options, SingleInstance& in
     QtDialogs dialogs;
     filestore::FileValueStore store(filestore::DefaultSettingsFile(), &dialogs);
     const Platform platform{linux.joystick,  session.keyboard(), session.mouse(), session.desktop(),
-                            linux.processes, linux.mixer,        store,           dialogs};
+                            linux.processes, linux.mixer,        store,           dialogs,
+                            linux.clock};
 
     QtTray tray;
     QtFiles files;

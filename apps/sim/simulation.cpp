@@ -27,8 +27,9 @@ Simulation::Simulation(const Options& options, ValueStore* fileStore, std::ostre
         loggingStore_ = std::make_unique<LoggingStore>(*fileStore, fakes_.log);
     }
     ValueStore& store = loggingStore_ ? static_cast<ValueStore&>(*loggingStore_) : fakes_.store;
-    const Platform platform{fakes_.joystick,  fakes_.keyboard, fakes_.mouse, fakes_.desktop,
-                            fakes_.processes, fakes_.mixer,    store,        fakes_.dialogs};
+    const Platform platform{fakes_.joystick, fakes_.keyboard,  fakes_.mouse,
+                            fakes_.desktop,  fakes_.processes, fakes_.mixer,
+                            store,           fakes_.dialogs,   clock_};
     app_ =
         std::make_unique<Application>(platform, FrontEndPorts{tray_, files_, fileDialog_, host_});
     app_->program().Main().AddObserver(this);

@@ -43,6 +43,16 @@ public:
     fake::FakeTray& Tray() { return tray_; }
 
 private:
+    // The program measures its waits by the simulated time.
+    class SimulatedClock : public MonotonicClock {
+    public:
+        explicit SimulatedClock(const std::uint64_t& now) : now_(now) {}
+        std::uint64_t NowMs() override { return now_; }
+
+    private:
+        const std::uint64_t& now_;
+    };
+
     void Act(const ScriptStep& step);
     void Tick(const JoystickSample* sample);
     JoystickSample Reading(const JoystickSample* sample) const;
@@ -64,6 +74,7 @@ private:
     HostFiles files_;
     fake::FakeFileDialog fileDialog_{fakes_.log};
     fake::FakeFormHost host_{fakes_.log};
+    SimulatedClock clock_{now_};  // bound to now_ below, read only once the program runs
     std::unique_ptr<LoggingStore> loggingStore_;
     std::unique_ptr<Application> app_;
     std::uint64_t now_ = 0;

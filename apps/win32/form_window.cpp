@@ -166,10 +166,10 @@ void FormWindow::AddTooltip(const Control& control, HWND widget) {
     };
     add(widget);
     if (control.Kind() == ControlKind::EditableComboBox) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof(info);
-        if (GetComboBoxInfo(widget, &info) && info.hwndItem != nullptr) {
-            add(info.hwndItem);  // the mouse rests on the edit part
+        // The edit part is the combo box's child window; GetComboBoxInfo
+        // would name it too, but is documented for Vista only.
+        if (HWND edit = FindWindowExW(widget, nullptr, L"Edit", nullptr); edit != nullptr) {
+            add(edit);  // the mouse rests on the edit part
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "ports/joystick.h"
 #include "ports/keyboard.h"
 #include "ports/mixer.h"
+#include "ports/monotonic_clock.h"
 #include "ports/mouse.h"
 #include "ports/processes.h"
 #include "ports/value_store.h"
@@ -21,6 +22,7 @@ struct Platform {
     Mixer& mixer;
     ValueStore& store;
     Dialogs& dialogs;
+    MonotonicClock& clock;
 };
 
 }  // namespace pultara

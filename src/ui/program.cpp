@@ -1,6 +1,5 @@
 #include "ui/program.h"
 
-#include <chrono>
 #include <exception>
 
 #include "ui/button_names.h"
@@ -24,12 +23,7 @@ Program::Program(Profile& profile, EngineState& state, const Platform& platform,
       lifecycle_(profile, state, operations.settings, *this, ports.tray, platform.processes),
       sleep_({[this] { return AtRest(); },
               [this] { return signals_ != nullptr && signals_->CanSignal(); },
-              [] {
-                  return static_cast<std::uint64_t>(
-                      std::chrono::duration_cast<std::chrono::milliseconds>(
-                          std::chrono::steady_clock::now().time_since_epoch())
-                          .count());
-              }}) {
+              [&clock = platform.clock] { return clock.NowMs(); }}) {
     main_.BindButtonBoxes(dispatcher_);
     profile_.SetObserver(this);
     main_.AddObserver(this);

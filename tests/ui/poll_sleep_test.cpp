@@ -147,5 +147,30 @@ TEST(ProgramSleep, ThePollTimerModelStopsAtRestAndRunsAgainOnSignalsAndTheWindow
     rig.program.Main().RemoveObserver(&watch);
 }
 
+// After a device came or went the program polls for a while by the
+// platform's monotonic clock, not by the library's: on the XP build that one
+// reads the wall clock, which the user may set back by hours.
+TEST(ProgramSleep, TheMomentOfPollingAfterADeviceChangeIsMeasuredByThePlatformsClock) {
+    testing::ProgramRig rig;
+    TestSignals signals;
+    const Control& timer = rig.program.PollTimer();
+    rig.program.Start();
+    rig.Tick();  // to the tray
+    rig.program.UseJoystickSignals(&signals);
+    rig.Tick();
+    ASSERT_FALSE(timer.Runs());
+
+    rig.program.DeviceCameOrWent();
+    EXPECT_TRUE(timer.Runs());
+    rig.platform.clock.nowMs += PollSleep::kDeviceSettleMs - 1;
+    rig.Tick();
+    EXPECT_TRUE(timer.Runs()) << "asleep before the device could be ready";
+    rig.platform.clock.nowMs += 1;
+    rig.Tick();
+    EXPECT_FALSE(timer.Runs())
+        << "still polling when the platform's clock says it is time to sleep";
+    rig.program.UseJoystickSignals(nullptr);
+}
+
 }  // namespace
 }  // namespace pultara

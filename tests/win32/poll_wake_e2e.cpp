@@ -15,6 +15,7 @@
 #include "platform/fake/fake_form_host.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_shell.h"
+#include "platform/win32/tick_clock.h"
 #include "platform/win32/win32_dialogs.h"
 #include "ui/application.h"
 #include "waiting.h"
@@ -79,12 +80,13 @@ struct SleepingProgram : ::testing::Test {
     fake::FakePlatform fakes;
     TestJoystick joystick;
     win32::Win32Dialogs dialogs;
+    win32::TickClock clock;  // the poll runs on for a while after a device change
     fake::FakeTray tray{fakes.log};
     fake::FakeFiles files{fakes.log};
     fake::FakeFileDialog fileDialog{fakes.log};
     fake::FakeFormHost host{fakes.log};
     Application core{Platform{joystick, fakes.keyboard, fakes.mouse, fakes.desktop, fakes.processes,
-                              fakes.mixer, fakes.store, dialogs},
+                              fakes.mixer, fakes.store, dialogs, clock},
                      FrontEndPorts{tray, files, fileDialog, host}};
     Program& program = core.program();
     HWND window = CreateScheduleWindow();

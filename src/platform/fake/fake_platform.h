@@ -19,9 +19,11 @@ struct FakePlatform {
     FakeMixer mixer{log};
     FakeValueStore store{log};
     FakeDialogs dialogs{log};
+    FakeClock clock;
 
     Platform Services() {
-        return Platform{joystick, keyboard, mouse, desktop, processes, mixer, store, dialogs};
+        return Platform{joystick, keyboard, mouse,   desktop, processes,
+                        mixer,    store,    dialogs, clock};
     }
 };
 

@@ -8,6 +8,7 @@
 #include "platform/fake/call_log.h"
 #include "ports/dialogs.h"
 #include "ports/mixer.h"
+#include "ports/monotonic_clock.h"
 #include "ports/processes.h"
 
 namespace pultara::fake {
@@ -52,6 +53,13 @@ public:
 
 private:
     CallLog& log_;
+};
+
+// A clock that stands still until a test moves it on.
+class FakeClock : public MonotonicClock {
+public:
+    std::uint64_t NowMs() override { return nowMs; }
+    std::uint64_t nowMs = 0;
 };
 
 // Logs `MessageBox("TEXT", "CAPTION", ICON)` and `ApplicationError("TEXT")`.

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/win32/registry_store.h"
+#include "platform/win32/tick_clock.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_input.h"
@@ -30,9 +31,11 @@ struct Win32Platform {
     Win32Mixer mixer;
     RegistryStore store;
     Win32Dialogs dialogs;
+    TickClock clock;
 
     Platform Services() {
-        return Platform{joystick, keyboard, mouse, desktop, processes, mixer, store, dialogs};
+        return Platform{joystick, keyboard, mouse,   desktop, processes,
+                        mixer,    store,    dialogs, clock};
     }
 };
 
