@@ -20,7 +20,8 @@ if [ "$(id -u)" = 0 ]; then
 fi
 
 session=$(mktemp -d /tmp/pultara-kwin.XXXXXX)
-kwin_pid= bus_pid=
+kwin_pid=
+bus_pid=
 finish() {
   [ -z "$kwin_pid" ] || kill "$kwin_pid" 2>/dev/null || true
   [ -z "$kwin_pid" ] || wait "$kwin_pid" 2>/dev/null || true

@@ -109,10 +109,11 @@ TEST(KWinScriptText, EmbedsOnlyValuesOfTheirExpectedForm) {
                           R"("Answer", token, lines.join("\n"));)"),
               std::string::npos)
         << script;
-    for (auto bad : {ScriptRequest{ScriptAction::Activate, "{0f\"); evil(); (\"}", ":1.42", "3"},
-                     ScriptRequest{ScriptAction::List, "", ":1.42\"", "3"},
-                     ScriptRequest{ScriptAction::List, "", ":1.42", "3;"},
-                     ScriptRequest{ScriptAction::Activate, "", ":1.42", "3"}}) {
+    for (const auto& bad :
+         {ScriptRequest{ScriptAction::Activate, "{0f\"); evil(); (\"}", ":1.42", "3"},
+          ScriptRequest{ScriptAction::List, "", ":1.42\"", "3"},
+          ScriptRequest{ScriptAction::List, "", ":1.42", "3;"},
+          ScriptRequest{ScriptAction::Activate, "", ":1.42", "3"}}) {
         EXPECT_EQ(KWinScript(bad), "") << bad.window << bad.answerTo << bad.token;
     }
 }
