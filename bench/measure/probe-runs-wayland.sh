@@ -25,6 +25,11 @@ with_clock() {
     for _ in $(seq 100); do "$list" 2>/dev/null | grep -x "$title" >/dev/null && break; sleep 0.05; done
     if [ "$1" = floor ]; then
         "$floor" "$presses" "$out/$name.events" || echo "the floor failed" >&2
+        # the floor ends with its last key sent: let the clock note it first
+        for _ in $(seq 100); do
+            [ "$(grep -c ' K ' "$out/$name.keys")" -ge "$presses" ] && break
+            sleep 0.05
+        done
     else
         "$probe" "$@" --title "$title" --log "$out/$name.events" || echo "$* failed" >&2
     fi

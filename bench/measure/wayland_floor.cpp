@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
         keyboard.SendKeyEvent(kKeyA, scanCode, 0);
         keyboard.SendKeyEvent(kKeyA, scanCode, pultara::kKeyEventKeyUp);
     }
+    // The compositor has handled every key before the keyboard goes.
+    session.Roundtrip();
     std::fclose(log);
     return 0;
 }
