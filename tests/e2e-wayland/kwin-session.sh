@@ -6,18 +6,13 @@
 # COMMAND gets WAYLAND_DISPLAY, XDG_RUNTIME_DIR, HOME, XDG_CONFIG_HOME and
 # DBUS_SESSION_BUS_ADDRESS of the session. KWin's log is
 # OUTPUT_FOLDER/kwin-log.txt. No GPU, seat or input device is needed.
+# shellcheck disable=SC2154  # as_user, user and clients: session-user.sh
 set -euo pipefail
 out=$1
 shift
 [ "${1:-}" = "--" ] && shift
-user=pultara-e2e
-as_user=()
-if [ "$(id -u)" = 0 ]; then
-  id -u "$user" >/dev/null 2>&1 ||
-    useradd --system --no-create-home --shell /usr/sbin/nologin "$user" 2>/dev/null ||
-    id -u "$user" >/dev/null  # created meanwhile by a parallel run
-  as_user=(runuser -u "$user" --)
-fi
+# shellcheck source=/dev/null  # checked on its own
+. "$(dirname "$0")/session-user.sh"
 
 session=$(mktemp -d /tmp/pultara-kwin.XXXXXX)
 kwin_pid=
@@ -71,11 +66,5 @@ for _ in $(seq 150); do
 done
 has_scripting || { cat "$out/kwin-log.txt" >&2; echo "KWin did not start in 15 s" >&2; exit 1; }
 
-clients=("${as_user[@]}")
-for arg in "$@"; do
-  if [ "${#clients[@]}" -gt 0 ] && [ -e "$arg" ] && ! "${as_user[@]}" test -r "$arg"; then
-    echo "kwin-session: $user cannot read $arg; the clients run as $(id -un)" >&2
-    clients=()
-  fi
-done
+clients_for "$@"
 "${clients[@]}" "${environment[@]}" WAYLAND_DISPLAY=wayland-kwin "$@"
