@@ -3,8 +3,9 @@
 #   kwin_windows_e2e.sh PULTARA TARGET WINDOW_LIST OUTPUT_FOLDER
 # KWin lists no windows to programs and refuses the virtual keyboard; the
 # program finds and activates windows through KWin's scripting on the
-# session bus. With the demo joystick: button 1 activates mode 1's window by
-# its title and the focus goes back to the window that had it; the window
+# session bus. With the demo joystick: button 1 restores mode 1's minimised
+# window, activates it by its title and the focus goes back to the window
+# that had it; the window
 # list the title drop-down shows holds the open windows. Keys are not typed
 # here (no /dev/uinput): the program says so at start.
 set -euo pipefail
@@ -45,7 +46,25 @@ if ! lists 'Pultara Ziel Eins' || ! lists 'Pultara Ziel Zwei'; then
   fail "window list: $(tr '\n' '|' <"$OUT/window-list.txt")"
 fi
 
-step "button 1 activates mode 1's window, then the focus goes back"
+step "mode 1's window is minimised"
+# A script of the test's own, run by KWin as the program's are.
+cat >"$XDG_RUNTIME_DIR/minimise.js" <<'SCRIPT'
+var all = typeof workspace.windowList === "function" ? workspace.windowList() : workspace.clientList();
+for (var i = 0; i < all.length; ++i) {
+    if (all[i].caption === "Pultara Ziel Eins") all[i].minimized = true;
+}
+SCRIPT
+kwin() { dbus-send --session --print-reply --dest=org.kde.KWin "$@"; }
+id=$(kwin /Scripting org.kde.kwin.Scripting.loadScript string:"$XDG_RUNTIME_DIR/minimise.js" \
+       string:pultara-test-minimise | sed -n 's/^ *int32 //p')
+kwin "/Scripting/Script$id" org.kde.kwin.Script.run >/dev/null 2>&1 ||
+  kwin "/$id" org.kde.kwin.Script.run >/dev/null
+kwin /Scripting org.kde.kwin.Scripting.unloadScript string:pultara-test-minimise >/dev/null
+rm "$XDG_RUNTIME_DIR/minimise.js"
+"$LIST" --states | grep -qx 'Pultara Ziel Eins (minimised)' ||
+  fail "not minimised: $("$LIST" --states | tr '\n' '|')"
+
+step "button 1 restores and activates mode 1's window, then the focus goes back"
 cat >"$OUT/demo.joy" <<'SCRIPT'
 # rest, button 1, rest
 32768 32768 32768 0 x150
@@ -63,6 +82,8 @@ wait_until 20 focus_went_and_came_back ||
   fail "focus after the button: $(tail -n +"$((before + 1))" "$LOG" | tr '\n' ' ')"
 kill -TERM "$pid"
 wait "$pid" || fail "pultara did not end cleanly on SIGTERM"
+"$LIST" --states | grep -qx 'Pultara Ziel Eins' ||
+  fail "mode 1's window was not restored: $("$LIST" --states | tr '\n' '|')"
 if grep -E "ERROR: (Address|Leak)Sanitizer|runtime error:" "$OUT"/pultara-*.log >&2; then
   fail "a sanitizer reported a fault (see $OUT/pultara-*.log)"
 fi

@@ -1,17 +1,20 @@
 // Prints the titles of the windows the Wayland back end lists, one a line,
 // in its order: what the title drop-down of a mode page offers. The
 // compositor's window list where it has one, else KWin's scripting, as the
-// program chooses.
+// program chooses. With --states a minimised window's line ends in
+// " (minimised)".
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "platform/linux/kwin/kwin_desktop.h"
 #include "platform/linux/kwin/session_bus.h"
 #include "platform/linux/wayland/toplevel_desktop.h"
 #include "platform/linux/wayland/wayland_session.h"
 
-int main() {
+int main(int argc, char** argv) {
+    const bool states = argc > 1 && std::string(argv[1]) == "--states";
     pultara::linux_wayland::WaylandSession session;
     pultara::linux_wayland::ToplevelDesktop toplevels(session);
     std::unique_ptr<pultara::Desktop> kwin;
@@ -28,7 +31,8 @@ int main() {
     }
     for (const pultara::WindowId window : desktop->EnumerateWindows()) {
         if (desktop->IsWindowVisible(window)) {
-            std::printf("%s\n", desktop->WindowTitle(window).c_str());
+            std::printf("%s%s\n", desktop->WindowTitle(window).c_str(),
+                        states && desktop->IsIconic(window) ? " (minimised)" : "");
         }
     }
     return 0;
