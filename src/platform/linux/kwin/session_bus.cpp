@@ -14,7 +14,7 @@ constexpr const char* kScriptingInterface = "org.kde.kwin.Scripting";
 constexpr const char* kScriptInterface = "org.kde.kwin.Script";
 // A call to KWin waits this long at most (KWin reads a script's file
 // before it runs it).
-constexpr int kCallTimeoutMs = 2000;
+constexpr int kCallTimeoutMs = 1000;
 
 DBusHandlerResult Filter(DBusConnection* /*connection*/, DBusMessage* message, void* bus) {
     return static_cast<SessionBus*>(bus)->Keep(message) ? DBUS_HANDLER_RESULT_HANDLED
