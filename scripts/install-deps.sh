@@ -21,6 +21,9 @@ packages=(
   # on Wayland sessions: the client library, the compositor protocols the
   # test client uses (xdg-shell), and headless sway for the tests
   libwayland-dev libwayland-bin wayland-protocols sway
+  # KDE Plasma's windows through KWin's scripting on the session bus; a
+  # private bus and headless KWin for the tests
+  libdbus-1-dev dbus-daemon kwin-wayland
   # Qt's own German texts for the standard dialogs and buttons
   qt6-translations-l10n
   # its end-to-end tests: window manager, tray host, X tools, sound server

@@ -47,6 +47,10 @@ public:
     virtual bool GetForegroundLockTimeout(std::uint32_t& milliseconds) = 0;
     virtual void SetForegroundLockTimeout(std::uint32_t milliseconds) = 0;
     virtual PlatformVersion Version() = 0;
+    // False where the session names no windows to programs (a Wayland
+    // compositor without a window list): nothing is found by title, keys go
+    // to the focused window and EnumerateWindows() is empty.
+    virtual bool CanListWindows() { return true; }
 };
 
 }  // namespace pultara

@@ -8,6 +8,10 @@ ModePageAids::ModePageAids(MainForm& form, Desktop& desktop, FileDialog& dialog)
     : form_(form), desktop_(desktop), dialog_(dialog) {
     for (int mode = 1; mode <= kModeCount; ++mode) {
         form_.TitleBox(mode).onEnter = [this] { ComboBoxEditM1titelClick(); };
+        form_.TitleBox(mode).onChange = [this, mode] { TitleChanged(mode); };
+        if (!desktop_.CanListWindows()) {
+            form_.TitleBox(mode).look.hint = kNoWindowListHint;
+        }
         form_.Get(TitleLabelName(mode)).onClick = [this, mode] { ToggleTitleUse(mode); };
         form_.Get(BrowseButtonName(mode)).onClick = [this, mode] { BrowseForCommand(mode); };
         form_.Get(DescriptionEditName(mode)).onChange = [this, mode] { DescriptionChanged(mode); };
@@ -16,6 +20,14 @@ ModePageAids::ModePageAids(MainForm& form, Desktop& desktop, FileDialog& dialog)
 
 void ModePageAids::ComboBoxEditM1titelClick() {
     windowTitles_.clear();
+    if (!desktop_.CanListWindows()) {
+        for (int mode = 1; mode <= kModeCount; ++mode) {
+            Control& box = form_.TitleBox(mode);
+            titleBeforePick_[mode - 1] = box.Text();
+            box.SetItems({kNoWindowListEntry});
+        }
+        return;
+    }
     for (WindowId window : desktop_.EnumerateWindows()) {
         if (!CollectWindowTitle(window)) {
             break;
@@ -32,6 +44,23 @@ bool ModePageAids::CollectWindowTitle(WindowId window) {
         windowTitles_.push_back(title);
     }
     return true;
+}
+
+// Picking the entry that says why the list is empty puts the title back:
+// the selection goes (so picking it again is a change too) and the text
+// returns to what it was, so the setting and the box's face agree.
+void ModePageAids::TitleChanged(int mode) {
+    Control& box = form_.TitleBox(mode);
+    std::string& before = titleBeforePick_[mode - 1];
+    if (box.Text() != kNoWindowListEntry) {
+        before = box.Text();
+        return;
+    }
+    if (box.Items().size() == 1 && box.Items().front() == kNoWindowListEntry) {
+        const std::string title = before;
+        box.SetItemIndex(-1);
+        box.SetText(title);
+    }
 }
 
 void ModePageAids::ToggleTitleUse(int mode) {

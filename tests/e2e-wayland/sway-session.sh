@@ -7,18 +7,13 @@
 # XDG_CONFIG_HOME and SWAYSOCK of the session, and OUTPUT_FOLDER (created,
 # owned by the user who runs COMMAND). sway's log is OUTPUT_FOLDER/sway-log.txt.
 # No GPU, no seat and no input devices are needed.
+# shellcheck disable=SC2154  # as_user, user and clients: session-user.sh
 set -euo pipefail
 out=$1
 shift
 [ "${1:-}" = "--" ] && shift
-user=pultara-e2e
-as_user=()
-if [ "$(id -u)" = 0 ]; then
-  id -u "$user" >/dev/null 2>&1 ||
-    useradd --system --no-create-home --shell /usr/sbin/nologin "$user" 2>/dev/null ||
-    id -u "$user" >/dev/null  # created meanwhile by a parallel run
-  as_user=(runuser -u "$user" --)
-fi
+# shellcheck source=/dev/null  # checked on its own
+. "$(dirname "$0")/session-user.sh"
 
 session=$(mktemp -d /tmp/pultara-sway.XXXXXX)
 sway_pid=
@@ -54,14 +49,5 @@ for _ in $(seq 100); do
 done
 [ -n "$(socket)" ] || { cat "$out/sway-log.txt" >&2; echo "sway did not start in 10 s" >&2; exit 1; }
 
-# The clients run as the session's user too, unless the files they need lie
-# where that user cannot read them (a checkout under /root): then as the
-# caller, who can still reach the user's socket.
-clients=("${as_user[@]}")
-for arg in "$@"; do
-  if [ "${#clients[@]}" -gt 0 ] && [ -e "$arg" ] && ! "${as_user[@]}" test -r "$arg"; then
-    echo "sway-session: $user cannot read $arg; the clients run as $(id -un)" >&2
-    clients=()
-  fi
-done
+clients_for "$@"
 "${clients[@]}" "${environment[@]}" WAYLAND_DISPLAY="$(socket)" SWAYSOCK="$(ipc)" "$@"

@@ -59,6 +59,35 @@ TEST_F(ModePage, PickingAnEntryCopiesItsText) {
     EXPECT_EQ(rig.profile.Mode(4).title, "Editor");
 }
 
+// Where the session names no windows the lists say why they are empty; that
+// entry never becomes a title, however often it is picked, and the lists
+// are real again once windows can be listed.
+TEST_F(ModePage, PickerSaysWhyItIsEmptyAndItsNoticeNeverBecomesATitle) {
+    auto& desktop = rig.platform.desktop;
+    desktop.listsWindows = false;
+    rig.profile.SetTitle(2, "Mediaplayer");
+    Main().TitleBox(1).Enter();
+    for (int mode = 1; mode <= 4; ++mode) {
+        EXPECT_EQ(Main().TitleBox(mode).Items(), Lines{kNoWindowListEntry}) << mode;
+    }
+    EXPECT_TRUE(rig.program.Aids().WindowTitleList().empty());
+    Control& box = Main().TitleBox(2);
+    for (int pick = 0; pick < 2; ++pick) {
+        box.SetItemIndex(0);
+        EXPECT_EQ(rig.profile.Mode(2).title, "Mediaplayer") << pick;
+        EXPECT_EQ(box.Text(), "Mediaplayer") << pick;
+        EXPECT_EQ(box.ItemIndex(), -1) << pick;
+    }
+    box.SetText("Edi");  // typed after the list was filled
+    box.SetItemIndex(0);
+    EXPECT_EQ(rig.profile.Mode(2).title, "Edi");
+    desktop.listsWindows = true;
+    desktop.AddWindow("Editor");
+    box.Enter();
+    box.SetItemIndex(0);
+    EXPECT_EQ(rig.profile.Mode(2).title, "Editor");
+}
+
 TEST_F(ModePage, TogglingTitleUseTwiceRestoresStateAndColour) {
     Control& box = Main().TitleBox(3);
     Main().Get(TitleLabelName(3)).Click();

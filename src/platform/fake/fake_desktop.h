@@ -42,6 +42,7 @@ public:
     bool GetForegroundLockTimeout(std::uint32_t& milliseconds) override;
     void SetForegroundLockTimeout(std::uint32_t milliseconds) override;
     PlatformVersion Version() override { return version; }
+    bool CanListWindows() override { return listsWindows; }
 
     std::vector<FakeWindow> windows;
     WindowId foreground = kNoWindow;
@@ -54,6 +55,8 @@ public:
     std::uint32_t lockTimeout = 200000;
     bool lockTimeoutReadable = true;
     PlatformVersion version{PlatformFamily::WindowsNT, 5, 1};
+    // False stands for a session that names no windows to programs.
+    bool listsWindows = true;
 
 private:
     CallLog& log_;

@@ -1,5 +1,9 @@
 #include "platform/linux/session_ports.h"
 
+#include <cstdlib>
+
+#include "platform/linux/kwin/kwin_desktop.h"
+#include "platform/linux/kwin/session_bus.h"
 #include "platform/linux/wayland/wayland_ports.h"
 
 namespace pultara::linux_session {
@@ -10,12 +14,20 @@ SessionPorts::SessionPorts(linux_x11::LinuxPlatform& x11)
         return;
     }
     wayland_ = std::make_unique<linux_wayland::WaylandPorts>();
-    notice_ = wayland_->Missing();
     if (wayland_->Connected()) {
         keyboard_ = &wayland_->keyboard();
         mouse_ = &wayland_->mouse();
         desktop_ = &wayland_->desktop();
+        if (!wayland_->desktop().CanListWindows()) {
+            if (auto bus = linux_kwin::SessionBus::ConnectToKWin()) {
+                const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+                kwin_ = std::make_unique<linux_kwin::KWinDesktop>(
+                    std::move(bus), runtime != nullptr && *runtime != '\0' ? runtime : "/tmp");
+                desktop_ = kwin_.get();
+            }
+        }
     }
+    notice_ = wayland_->Missing(kwin_ != nullptr);
 }
 
 SessionPorts::~SessionPorts() = default;

@@ -10,13 +10,17 @@
 namespace pultara::linux_wayland {
 class WaylandPorts;
 }
+namespace pultara::linux_kwin {
+class KWinDesktop;
+}
 
 namespace pultara::linux_session {
 
 // The keyboard, mouse and window services of the session the program runs
 // in, chosen once at start: on a Wayland session the compositor's own (see
-// `linux_wayland::WaylandPorts`), else X11's (XTest and EWMH) from the X
-// back end.
+// `linux_wayland::WaylandPorts`), with KWin's scripting for the windows
+// where the compositor lists none and KWin is on the session bus (KDE
+// Plasma); else X11's (XTest and EWMH) from the X back end.
 class SessionPorts {
 public:
     explicit SessionPorts(linux_x11::LinuxPlatform& x11);
@@ -36,6 +40,7 @@ public:
 private:
     linux_x11::LinuxPlatform& x11_;
     std::unique_ptr<linux_wayland::WaylandPorts> wayland_;
+    std::unique_ptr<linux_kwin::KWinDesktop> kwin_;
     Keyboard* keyboard_;
     Mouse* mouse_;
     Desktop* desktop_;

@@ -46,6 +46,7 @@ public:
     bool GetForegroundLockTimeout(std::uint32_t&) override { return false; }
     void SetForegroundLockTimeout(std::uint32_t) override {}
     PlatformVersion Version() override { return PlatformVersion{}; }
+    bool CanListWindows() override { return Available(); }
 
     // One window of the list, as the compositor last described it.
     struct Toplevel {

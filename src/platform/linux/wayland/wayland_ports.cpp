@@ -39,7 +39,7 @@ void WaylandPorts::ReleaseAllKeys() {
     }
 }
 
-std::string WaylandPorts::Missing() const {
+std::string WaylandPorts::Missing(bool windowsElsewhere) const {
     if (!session_.Connected()) {
         return "Pultara läuft in einer Wayland-Sitzung, erreicht den Wayland-Compositor aber "
                "nicht (WAYLAND_DISPLAY). Tastendrücke und Mausklicks erreichen nur "
@@ -60,12 +60,13 @@ std::string WaylandPorts::Missing() const {
             "Benutzer /dev/uinput freigibt; danach einmal ab- und wieder anmelden. Fehlt "
             "/dev/uinput ganz, lädt \"sudo modprobe uinput\" das Kernelmodul. ";
     }
-    if (!desktop_.Available()) {
+    if (!desktop_.Available() && !windowsElsewhere) {
         missing +=
             "Der Compositor bietet keine Fensterliste "
             "(zwlr_foreign_toplevel_manager_v1): Fenster werden nicht nach ihrem Titel "
             "gefunden, Tasten gehen an das Fenster mit dem Fokus, und die Liste der "
-            "Fenstertitel bleibt leer (GNOME und KDE bieten sie nicht an).";
+            "Fenstertitel bleibt leer (GNOME bietet sie nicht an, KDE über KWins D-Bus-Dienst "
+            "org.kde.KWin, der hier fehlt).";
     }
     return missing;
 }

@@ -25,8 +25,9 @@ public:
     Desktop& desktop() { return desktop_; }
     void ReleaseAllKeys();
     // In German, what the session lacks, what follows from it and how to
-    // grant it; empty when keys, pointer and windows work.
-    std::string Missing() const;
+    // grant it; empty when keys, pointer and windows work (the windows
+    // also when `windowsElsewhere`: another service lists them).
+    std::string Missing(bool windowsElsewhere = false) const;
 
 private:
     WaylandSession session_;
