@@ -17,12 +17,6 @@ SingleInstance::SingleInstance()
       // than not at all.
       first_(mutex_ == nullptr || GetLastError() != ERROR_ALREADY_EXISTS) {}
 
-SingleInstance::~SingleInstance() {
-    if (mutex_ != nullptr) {
-        CloseHandle(mutex_);
-    }
-}
-
 UINT SingleInstance::ShowSettingsMessage() {
     static const UINT message = RegisterWindowMessageW(L"Pultara.ShowSettings");
     return message;

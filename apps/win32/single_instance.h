@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 namespace pultara::win32app {
 
 // The class of the program's hidden application window, which a later start
@@ -16,9 +18,6 @@ inline constexpr wchar_t kApplicationWindowClass[] = L"PultaraApplication";
 class SingleInstance {
 public:
     SingleInstance();
-    ~SingleInstance();
-    SingleInstance(const SingleInstance&) = delete;
-    SingleInstance& operator=(const SingleInstance&) = delete;
 
     bool First() const { return first_; }
     // A later copy: posts the request to the running copy's window, waiting
@@ -29,7 +28,11 @@ public:
     static UINT ShowSettingsMessage();
 
 private:
-    HANDLE mutex_;
+    struct CloseHandleOf {
+        void operator()(HANDLE handle) const { CloseHandle(handle); }
+    };
+    // Held for the program's life; closing it lets a later start run.
+    std::unique_ptr<void, CloseHandleOf> mutex_;
     bool first_;
 };
 
