@@ -19,8 +19,9 @@ packages=(
   libsdl2-dev libx11-dev libxtst-dev libxkbcommon-dev libasound2-dev qt6-base-dev
   xdg-utils
   # on Wayland sessions: the client library, the compositor protocols the
-  # test client uses (xdg-shell), and headless sway for the tests
-  libwayland-dev libwayland-bin wayland-protocols sway
+  # test client uses (xdg-shell), and headless sway for the tests (its bar
+  # is the tray host; grim takes the bar's picture)
+  libwayland-dev libwayland-bin wayland-protocols sway grim
   # KDE Plasma's windows through KWin's scripting on the session bus; a
   # private bus and headless KWin for the tests
   libdbus-1-dev dbus-daemon kwin-wayland

@@ -18,10 +18,8 @@ session=$(mktemp -d /tmp/pultara-kwin.XXXXXX)
 kwin_pid=
 bus_pid=
 finish() {
-  [ -z "$kwin_pid" ] || kill "$kwin_pid" 2>/dev/null || true
-  [ -z "$kwin_pid" ] || wait "$kwin_pid" 2>/dev/null || true
-  [ -z "$bus_pid" ] || kill "$bus_pid" 2>/dev/null || true
-  [ -z "$bus_pid" ] || wait "$bus_pid" 2>/dev/null || true
+  end_session_process "$kwin_pid"
+  end_session_process "$bus_pid"
   rm -rf "$session"
 }
 trap finish EXIT
@@ -42,14 +40,7 @@ environment=(env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$session"
              DBUS_SESSION_BUS_ADDRESS="$bus"
              LSAN_OPTIONS="${LSAN_OPTIONS:-}" ASAN_OPTIONS="${ASAN_OPTIONS:-}"
              UBSAN_OPTIONS="${UBSAN_OPTIONS:-}")
-"${as_user[@]}" "${environment[@]}" dbus-daemon --session --nofork --nopidfile \
-  --address="$bus" >"$out/bus-log.txt" 2>&1 &
-bus_pid=$!
-for _ in $(seq 100); do
-  [ -S "$session/run/bus" ] && break
-  kill -0 "$bus_pid" 2>/dev/null || { cat "$out/bus-log.txt" >&2; echo "no session bus" >&2; exit 1; }
-  sleep 0.1
-done
+start_session_bus "$session" "$out" "${environment[@]}"
 
 "${as_user[@]}" "${environment[@]}" "$session/bin/kwin_wayland" --virtual --no-lockscreen \
   --no-global-shortcuts --width 1280 --height 720 --socket wayland-kwin \

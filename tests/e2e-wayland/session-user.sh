@@ -26,3 +26,36 @@ clients_for() {
     fi
   done
 }
+
+# start_session_bus SESSION OUTPUT_FOLDER ENV...: a private session bus on
+# SESSION/run/bus, run as that user with the environment ENV (env -i ...);
+# sets bus_pid and returns once the bus takes connections.
+start_session_bus() {
+  local session=$1 out=$2
+  shift 2
+  "${as_user[@]}" "$@" dbus-daemon --session --nofork --nopidfile \
+    --address="unix:path=$session/run/bus" >"$out/bus-log.txt" 2>&1 &
+  bus_pid=$!
+  for _ in $(seq 100); do
+    [ -S "$session/run/bus" ] && return 0
+    kill -0 "$bus_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$out/bus-log.txt" >&2
+  echo "no session bus" >&2
+  return 1
+}
+
+# end_session_process PID: ends a process started with as_user and waits for
+# it. runuser, sent a signal, waits two seconds before it returns, so the
+# signal goes to its child instead, and runuser returns as that child ends.
+end_session_process() {
+  local pid=$1 children=
+  [ -n "$pid" ] || return 0
+  if [ "${#as_user[@]}" -gt 0 ]; then
+    children=$(cat "/proc/$pid/task/$pid/children" 2>/dev/null || true)
+  fi
+  # shellcheck disable=SC2086  # one process id a word
+  kill ${children:-$pid} 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
