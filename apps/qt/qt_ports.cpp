@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <cstdio>
@@ -134,8 +135,16 @@ void QtTray::RemoveIcon(const TrayIcon&) {
 // Qt's own balloon at the icon. The balloon needs the icon docked in the
 // panel, which the tray host does a moment after the icon is shown (on a
 // busy desktop seconds later): until then the notice waits, a minute at most.
+// On Wayland the icon is a StatusNotifierItem, whose place no program learns,
+// and the notice always goes to the notification service: it comes at once.
+// While it lasts the tray shows the notice's icon in the item's place, so the
+// notice carries the program's own (a stock information icon would hide it).
 void QtTray::ShowNotice(const TrayIcon&, const std::string& title, const std::string& text) {
     constexpr int kNoticeMs = 15000;
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        icon_.showMessage(ToQt(title), ToQt(text), icon_.icon(), kNoticeMs);
+        return;
+    }
     constexpr int kLookMs = 100;
     constexpr int kLooks = 600;
     auto* look = new QTimer(this);

@@ -6,10 +6,11 @@
 # character the layout types with AltGr, one it lacks, and Ctrl+Alt that
 # must stay Ctrl+Alt), and the focus goes back to the window that had it;
 # the X axis moves the pointer; the window list the title drop-down shows
-# holds the open windows. These steps run Qt off screen; the last ones start
-# the program on Qt's Wayland platform plugin: its window goes to swaybar's
-# tray (StatusNotifierItem), Activate (a left click) shows and hides it as a
-# click on the X11 tray icon does, and the bar draws the program's icon.
+# holds the open windows. These steps run Qt off screen. Before them, a first
+# start on Qt's Wayland platform plugin: its notice goes to the notification
+# service at once, the window goes to swaybar's tray (StatusNotifierItem),
+# Activate (a left click) shows it and a second hides it, as a click on the
+# X11 tray icon does, and the bar draws the program's icon.
 set -euo pipefail
 PULTARA=$1 TARGET=$2 LIST=$3 OUT=$4
 # shellcheck source=/dev/null  # checked on its own
@@ -19,14 +20,70 @@ entries_of() {  # entries_of TAG: what the window received, without focus and po
   grep "^$1:" "$LOG" | grep -v -e '{Focus}' -e '{Keymap}' -e '{Pointer' | sed "s/^$1://" | tr -d '\n'
 }
 
-step "a first start writes the settings"
-"$PULTARA" >"$OUT/pultara-first.log" 2>&1 &
+step "a first start on Qt's Wayland plugin: the notice at once, the settings, swaybar's tray"
+dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications'" \
+  >"$OUT/notices.txt" 2>&1 &
+monitor=$!
+pid=
+trap 'kill $monitor $pid 2>/dev/null || true' EXIT
+wait_until 5 grep -q 'member=NameLost' "$OUT/notices.txt" || fail "dbus-monitor did not start"
+# Full stacks, so that the sanitizer can tell Qt's own kept globals from ours.
+QT_QPA_PLATFORM=wayland ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" \
+  "$PULTARA" >"$OUT/pultara-first.log" 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+wait_until 10 grep -q 'string "Pultara läuft im Infobereich' "$OUT/notices.txt" ||
+  fail "no notice to the notification service within 10 s: $(grep member= "$OUT/notices.txt")"
+kill "$monitor"
+# Written by the periodic save, seconds after the poll timer's first tick
+# sent the window to the tray.
 wait_until 30 has_all_settings "$SETTINGS" ||
   fail "settings file has $(settings_count "$SETTINGS") of 86 values after 30 s"
+
+step "Activate on the program's tray item shows its window, a second hides it"
+bus() { dbus-send --session --print-reply "$@"; }
+tray_items() {  # the watcher's list, one BUS_NAME/OBJECT_PATH a line
+  bus --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
+    string:RegisteredStatusNotifierItems | sed -n 's/^ *string "\(.*\)"$/\1/p'
+}
+tray_item() {  # the program's entry in that list, told by the process behind its bus name
+  local item
+  for item in $(tray_items); do
+    if bus --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID \
+         string:"${item%%/*}" 2>/dev/null | grep -x " *uint32 $pid" >/dev/null; then
+      echo "$item"
+    fi
+  done
+}
+has_tray_item() { [ -n "$(tray_item)" ]; }
+wait_until 10 has_tray_item || fail "the watcher lists no item of pultara: $(tray_items | tr '\n' ' ')"
+activate() {  # what swaybar sends on a left click
+  local item; item=$(tray_item)
+  bus --dest="${item%%/*}" "/${item#*/}" org.kde.StatusNotifierItem.Activate int32:0 int32:0 \
+    >/dev/null || fail "Activate was refused"
+}
+has_own_window() { "$LIST" | grep -x Pultara >/dev/null; }
+no_own_window() { ! has_own_window; }
+no_own_window || fail "the window did not go to the tray"
+activate
+wait_until 5 has_own_window || fail "Activate did not show the window: $("$LIST" | tr '\n' '|')"
+
+step "swaybar draws the program's icon at the right end of the bar"
+# The icon's red knob and blue base, counted in the bar's last 64 pixels.
+tray_area() { grim -g "1216,0 64x24" "$OUT/tray-area.png"; }
+pixels() { convert "$OUT/tray-area.png" -fx "$1" -format '%[fx:round(mean*w*h)]' info:; }
+icon_drawn() {
+  tray_area || return 1
+  [ "$(pixels 'r > 0.6 && g < 0.35 && b < 0.35')" -ge 4 ] &&
+    [ "$(pixels 'b > 0.4 && b > r + 0.15 && r < 0.3')" -ge 8 ]
+}
+wait_until 5 icon_drawn || fail "no icon in the bar's tray (see $OUT/tray-area.png)"
+grim "$OUT/sway-screen.png"
+echo "screenshot: $OUT/sway-screen.png"
+activate
+wait_until 5 no_own_window || fail "a second Activate did not hide the window"
 kill -TERM "$pid"
-wait "$pid" || fail "pultara did not end cleanly on SIGTERM"
+wait "$pid" || fail "pultara on the Wayland plugin did not end cleanly on SIGTERM"
 
 step "a profile for the demo joystick; two windows, the second has the focus"
 set_value() { sed -i "s|^\"$1\"=.*|\"$1\"=$2|" "$SETTINGS"; }
@@ -82,68 +139,6 @@ wait_until 20 pointer_moved || fail "the pointer did not move: $(grep -c Pointer
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 
-step "on Qt's Wayland platform plugin the program goes to swaybar's tray; Activate shows and hides its window"
-# The window goes to the tray on the program's first tick, which the stick
-# to the right for a moment makes seen: the pointer moves further right.
-cat >"$OUT/tick.joy" <<'SCRIPT'
-65535 32768 32768 0 x5
-32768 32768 32768 0 x1
-SCRIPT
-pointer_x() { sed -n 's/^[A-Za-z]*:{Pointer \([0-9-]*\) [0-9-]*}$/\1/p' "$LOG" | tail -n 1; }
-rest_x=$(pointer_x)
-# Full stacks, so that the sanitizer can tell Qt's own kept globals from ours.
-QT_QPA_PLATFORM=wayland ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" \
-  "$PULTARA" --demo-joystick "$OUT/tick.joy" >"$OUT/pultara-wayland-qt.log" 2>&1 &
-pid=$!
-ticked() { [ "$(pointer_x)" -gt "$rest_x" ]; }
-wait_until 20 ticked || fail "the pointer did not move from x $rest_x: pultara does not tick"
-bus() { dbus-send --session --print-reply "$@"; }
-tray_items() {  # the watcher's list, one BUS_NAME/OBJECT_PATH a line
-  bus --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
-    string:RegisteredStatusNotifierItems | sed -n 's/^ *string "\(.*\)"$/\1/p'
-}
-tray_item() {  # the program's entry in that list, told by the process behind its bus name
-  local item
-  for item in $(tray_items); do
-    if bus --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID \
-         string:"${item%%/*}" 2>/dev/null | grep -x " *uint32 $pid" >/dev/null; then
-      echo "$item"
-    fi
-  done
-}
-has_tray_item() { [ -n "$(tray_item)" ]; }
-wait_until 20 has_tray_item || fail "the watcher lists no item of pultara: $(tray_items | tr '\n' ' ')"
-activate() {  # what swaybar sends on a left click
-  local item; item=$(tray_item)
-  bus --dest="${item%%/*}" "/${item#*/}" org.kde.StatusNotifierItem.Activate int32:0 int32:0 \
-    >/dev/null || fail "Activate was refused"
-}
-has_own_window() { "$LIST" | grep -x Pultara >/dev/null; }
-no_own_window() { ! has_own_window; }
-wait_until 5 no_own_window || fail "the window did not go to the tray"
-activate
-wait_until 5 has_own_window || fail "Activate did not show the window: $("$LIST" | tr '\n' '|')"
-activate
-wait_until 5 no_own_window || fail "a second Activate did not hide the window"
-activate
-wait_until 5 has_own_window || fail "a third Activate did not show the window"
-
-step "swaybar draws the program's icon at the right end of the bar"
-# The icon's red knob and blue base, counted in the bar's last 64 pixels.
-tray_area() { grim -g "1216,0 64x24" "$OUT/tray-area.png"; }
-pixels() { convert "$OUT/tray-area.png" -fx "$1" -format '%[fx:round(mean*w*h)]' info:; }
-icon_drawn() {
-  tray_area || return 1
-  [ "$(pixels 'r > 0.6 && g < 0.35 && b < 0.35')" -ge 4 ] &&
-    [ "$(pixels 'b > 0.4 && b > r + 0.15 && r < 0.3')" -ge 8 ]
-}
-wait_until 5 icon_drawn || fail "no icon in the bar's tray (see $OUT/tray-area.png)"
-grim "$OUT/sway-screen.png"
-echo "screenshot: $OUT/sway-screen.png"
-
-kill -TERM "$pid"
-wait "$pid" || fail "pultara on the Wayland plugin did not end cleanly on SIGTERM"
 if grep -E "ERROR: (Address|Leak)Sanitizer|runtime error:" "$OUT"/pultara-*.log >&2; then
   fail "a sanitizer reported a fault (see $OUT/pultara-*.log)"
 fi
