@@ -116,7 +116,7 @@ TEST_F(MainWindowModel, ControlsAndProfileShowTheSameValue) {
     form.Get("CheckBoxGoBack").Click();
     EXPECT_FALSE(profile.RestoreFocus());
     form.TitleBox(4).SetEnabled(false);
-    EXPECT_FALSE(profile.Mode(4).titleEnabled);
+    EXPECT_FALSE(profile.TitleEnabled(4));
     profile.SetUpdateInterval(25);
     EXPECT_EQ(form.Get("Timer1").Interval(), 25u);
     EXPECT_EQ(recorder.lines,
@@ -166,7 +166,7 @@ TEST_F(MainWindowModel, CheckBoxClickEventFiresOnlyOnAChangeOfState) {
     box.SetChecked(true);
     box.Click();
     EXPECT_EQ(clicks, 2);
-    EXPECT_FALSE(profile.Mode(1).ensureFocus);
+    EXPECT_FALSE(profile.EnsureFocus(1));
 }
 
 TEST_F(MainWindowModel, StartsWithTheDefaultsOfAFirstStart) {
