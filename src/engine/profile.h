@@ -44,22 +44,22 @@ public:
 
     // Readers by name, for the engine and the actions. Modes are 1..4,
     // buttons 1..12.
-    bool TitleEnabled(int mode) const { return Number({Field::TitleEnabled, mode}) != 0; }
-    const std::string& Title(int mode) const { return Text({Field::Title, mode}); }
-    const std::string& Command(int mode) const { return Text({Field::Command, mode}); }
-    const std::string& Parameters(int mode) const { return Text({Field::Parameters, mode}); }
-    const std::string& Description(int mode) const { return Text({Field::Description, mode}); }
-    bool EnsureFocus(int mode) const { return Number({Field::EnsureFocus, mode}) != 0; }
-    int SwitchButton(int mode) const { return Position({Field::SwitchButton, mode}); }
+    bool TitleEnabled(int mode) const { return Of<Field::TitleEnabled>(mode) != 0; }
+    const std::string& Title(int mode) const { return TextOf<Field::Title>(mode); }
+    const std::string& Command(int mode) const { return TextOf<Field::Command>(mode); }
+    const std::string& Parameters(int mode) const { return TextOf<Field::Parameters>(mode); }
+    const std::string& Description(int mode) const { return TextOf<Field::Description>(mode); }
+    bool EnsureFocus(int mode) const { return Of<Field::EnsureFocus>(mode) != 0; }
+    int SwitchButton(int mode) const { return static_cast<int>(Of<Field::SwitchButton>(mode)); }
     const std::string& ButtonCommand(int mode, int button) const {
-        return Text({Field::ButtonCommand, mode, button});
+        return TextOf<Field::ButtonCommand>(mode, button);
     }
     // Selected position in the axis's own list (the Z list has no arrow keys).
     int AxisListPosition(Axis axis) const {
-        return Position({Field::AxisAction, 0, static_cast<int>(axis)});
+        return static_cast<int>(Of<Field::AxisAction>(0, static_cast<int>(axis)));
     }
     int MouseButton(GlobalMouseButton which) const {
-        return Position({Field::MouseButton, 0, static_cast<int>(which)});
+        return static_cast<int>(Of<Field::MouseButton>(0, static_cast<int>(which)));
     }
     bool ForceForeground() const { return Global<Field::ForceForeground>() != 0; }
     bool RestoreFocus() const { return Global<Field::RestoreFocus>() != 0; }
@@ -112,7 +112,17 @@ private:
     };
 
     static const std::string& EmptyText();
-    int Position(const FieldChange& id) const { return static_cast<int>(Number(id)); }
+    template <Field F>
+    const std::string& TextOf(int mode, int button = 0) const {
+        const int index = SettingIndex<F>(mode, button);
+        return index < 0 ? EmptyText() : slots_[static_cast<std::size_t>(index)].text;
+    }
+    template <Field F>
+    std::int64_t Of(int mode, int button = 0) const {
+        const int index = SettingIndex<F>(mode, button);
+        return index < 0 ? setting_rows::FieldDefault(F)
+                         : slots_[static_cast<std::size_t>(index)].number;
+    }
     // A global setting, its row found when the program is compiled.
     template <Field F>
     std::int64_t Global() const {

@@ -68,6 +68,9 @@ constexpr int FieldCount() {
 }
 inline constexpr int kFieldCount = FieldCount();
 
+inline constexpr std::size_t kModeSlots = kModeCount + 1;      // 0 for a global
+inline constexpr std::size_t kButtonSlots = kButtonCount + 1;  // 0 for none
+
 constexpr bool Fits(const FieldChange& id) {
     const int field = static_cast<int>(id.field);
     return field >= 0 && field < kFieldCount && id.mode >= 0 && id.mode <= kModeCount &&
@@ -75,13 +78,13 @@ constexpr bool Fits(const FieldChange& id) {
 }
 
 constexpr std::size_t Key(const FieldChange& id) {
-    return (static_cast<std::size_t>(id.field) * (kModeCount + 1) +
-            static_cast<std::size_t>(id.mode)) *
-               (kButtonCount + 1) +
+    return (static_cast<std::size_t>(id.field) * kModeSlots + static_cast<std::size_t>(id.mode)) *
+               kButtonSlots +
            static_cast<std::size_t>(id.button);
 }
 
-using IndexMap = std::array<std::int16_t, kFieldCount*(kModeCount + 1) * (kButtonCount + 1)>;
+using IndexMap =
+    std::array<std::int16_t, static_cast<std::size_t>(kFieldCount) * kModeSlots * kButtonSlots>;
 
 // Row of each identity, -1 for none; also -2 if an identity has two rows,
 // which the check below refuses.
@@ -144,6 +147,20 @@ constexpr std::int64_t FieldDefault(Field field) {
 // (a mode or button out of its range, the button names).
 constexpr int SettingIndex(const FieldChange& id) {
     return setting_rows::Fits(id) ? setting_rows::kIndex[setting_rows::Key(id)] : -1;
+}
+
+// The same for a field known when the program is compiled: the look-up the
+// typed readers of the poll tick use.
+template <Field F>
+constexpr int SettingIndex(int mode, int button) {
+    static_assert(static_cast<int>(F) < setting_rows::kFieldCount, "not a stored setting");
+    constexpr std::size_t base = setting_rows::Key({F});
+    const auto m = static_cast<std::size_t>(static_cast<unsigned>(mode));
+    const auto b = static_cast<std::size_t>(static_cast<unsigned>(button));
+    if (m >= setting_rows::kModeSlots || b >= setting_rows::kButtonSlots) {
+        return -1;
+    }
+    return setting_rows::kIndex[base + m * setting_rows::kButtonSlots + b];
 }
 
 // The stored value's name of a row ("M2b7") and the name of the main

@@ -28,6 +28,7 @@ SettingsStore::SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialo
 SaveResult SettingsStore::SaveSettings() {
     unsaved_ = true;
     std::vector<NamedValue> values;
+    values.reserve(kSettingRows.size());
     for (const SettingRow& row : kSettingRows) {
         values.push_back({ValueName(row), ValueOf(row, profile_)});
     }

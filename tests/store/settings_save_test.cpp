@@ -91,6 +91,7 @@ TEST(SettingsSave, FirstStartStoresTheDefaults) {
 
 TEST(SettingsSave, TheTableIsTheOneOrderOfBothOperations) {
     std::vector<std::string> names;
+    names.reserve(kSettingRows.size());
     for (const SettingRow& row : kSettingRows) {
         names.push_back(ValueName(row));
     }
