@@ -42,8 +42,8 @@ public:
     void SetText(const FieldChange& id, const std::string& text);
     void SetNumber(const FieldChange& id, std::int64_t number);
 
-    // Readers by name, for the engine and the actions. Modes are 1..4,
-    // buttons 1..12.
+    // Readers by name, for the engine and the actions, the poll tick among
+    // them. Modes are 1..4, buttons 1..12.
     bool TitleEnabled(int mode) const { return Of<Field::TitleEnabled>(mode) != 0; }
     const std::string& Title(int mode) const { return TextOf<Field::Title>(mode); }
     const std::string& Command(int mode) const { return TextOf<Field::Command>(mode); }
@@ -70,7 +70,8 @@ public:
         return static_cast<std::uint32_t>(Global<Field::UpdateInterval>());
     }
 
-    // Writers by name, for callers that know the setting.
+    // Writers by name, for callers that know the setting; a new setting
+    // needs none (SetText and SetNumber write any).
     void SetTitleEnabled(int mode, bool on) { SetNumber({Field::TitleEnabled, mode}, on); }
     void SetTitle(int mode, const std::string& text) { SetText({Field::Title, mode}, text); }
     void SetCommand(int mode, const std::string& text) { SetText({Field::Command, mode}, text); }
