@@ -68,7 +68,7 @@ ModeCommands::ModeCommands(const Profile& profile, EngineState& state, WindowFoc
 void ModeCommands::ExecuteButtonCommand(int button) {
     focus_.RememberForegroundWindow();
     const int mode = state_.activeMode;
-    if (profile_.Mode(mode).ensureFocus) {
+    if (profile_.EnsureFocus(mode)) {
         ActivateModeTarget(mode);
     }
     std::string command = profile_.ButtonCommand(mode, button);
@@ -96,11 +96,11 @@ void ModeCommands::SendAxisKeys(const std::string& keys) {
 
 void ModeCommands::ActivateModeTarget(int mode) {
     state_.activeMode = mode;
-    const ModeConfig& config = profile_.Mode(mode);
-    const std::string title = config.title;
-    const std::string program = config.command;
-    const std::string parameters = config.parameters;
-    if (config.titleEnabled && focus_.ActivateWindowByTitle(title, profile_.ForceForeground())) {
+    const std::string title = profile_.Title(mode);
+    const std::string program = profile_.Command(mode);
+    const std::string parameters = profile_.Parameters(mode);
+    if (profile_.TitleEnabled(mode) &&
+        focus_.ActivateWindowByTitle(title, profile_.ForceForeground())) {
         return;
     }
     if (program.empty()) {
@@ -115,7 +115,7 @@ void ModeCommands::ActivateModeTarget(int mode) {
 
 void ModeCommands::EnsureModeFocus() {
     const int mode = state_.activeMode;
-    if (profile_.Mode(mode).ensureFocus) {
+    if (profile_.EnsureFocus(mode)) {
         ActivateModeTarget(mode);
     }
 }

@@ -87,7 +87,7 @@ void Dispatcher::Press(int button) {
         return;
     }
     for (int mode = 1; mode <= kModeCount; ++mode) {
-        if (button == profile_.Mode(mode).switchButton.Get()) {
+        if (button == profile_.SwitchButton(mode)) {
             commands_.ActivateModeTarget(mode);
             return;
         }

@@ -3,41 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/list_position.h"
+#include "engine/setting_rows.h"
 
 namespace pultara {
-
-inline constexpr int kModeCount = 4;
-inline constexpr int kButtonCount = 12;
-
-enum class Axis { X = 0, Y = 1, Z = 2 };
-enum class GlobalMouseButton { Left = 0, Middle = 1, Right = 2 };
-
-// Which setting changed, for observers of the Profile. `mode` is 1..4 and
-// `button` 1..12 where the field is indexed, 0 otherwise.
-enum class Field {
-    TitleEnabled,
-    Title,
-    Command,
-    Parameters,
-    Description,
-    EnsureFocus,
-    SwitchButton,
-    ButtonCommand,
-    AxisAction,   // `button` holds the axis: 0 X, 1 Y, 2 Z
-    MouseButton,  // `button` holds the GlobalMouseButton
-    ForceForeground,
-    RestoreFocus,
-    MaxMouseSpeed,
-    UpdateInterval,
-    ButtonName,
-};
-
-struct FieldChange {
-    Field field;
-    int mode = 0;
-    int button = 0;
-};
 
 class ProfileObserver {
 public:
@@ -45,81 +13,128 @@ public:
     virtual void ProfileChanged(const FieldChange& change) = 0;
 };
 
-// Everything the user sets for one mode.
-struct ModeConfig {
-    bool titleEnabled = true;
-    std::string title;
-    std::string command;
-    std::string parameters;
-    std::string description;
-    bool ensureFocus = false;
-    ListPosition switchButton{kButtonListSize};
-    std::array<std::string, kButtonCount> buttonCommands;
-};
-
-// The complete set of user settings. Readers take each value at the moment
-// they run. Every change goes through a setter, which tells the observer
-// (the main window's controls, the poll timer) when a value really changed;
-// setting a value to the value it holds is no change.
+// The complete set of user settings: the stored settings of the setting
+// table, at their defaults until set, and the button names. Readers take each
+// value at the moment they run. Every change goes through a setter, which
+// tells the observer (the main window's controls, the poll timer) when a
+// value really changed; setting a value to the value it holds is no change.
 class Profile {
 public:
     Profile();
 
     void SetObserver(ProfileObserver* observer) { observer_ = observer; }
 
-    // Modes are numbered 1..4; an invalid number yields an empty mode that
-    // is never stored.
-    const ModeConfig& Mode(int mode) const;
-    // KeyCommand of `button` (1..12) in `mode` (1..4); empty when either
-    // number is outside its range.
-    const std::string& ButtonCommand(int mode, int button) const;
+    // Any stored setting by its identity. A number is a Boolean as 0 or 1, a
+    // list position (-1 for none) or a number of its type; an identity that
+    // names no stored setting (a mode or button out of its range) reads as
+    // its field's default and ignores writes.
+    const std::string& Text(const FieldChange& id) const {
+        const int index = SettingIndex(id);
+        return index < 0 ? EmptyText() : slots_[static_cast<std::size_t>(index)].text;
+    }
+    std::int64_t Number(const FieldChange& id) const {
+        const int index = SettingIndex(id);
+        return index < 0 ? setting_rows::FieldDefault(id.field)
+                         : slots_[static_cast<std::size_t>(index)].number;
+    }
+    // A number is kept as its type holds it: a Boolean as 0 or 1, a number
+    // as its 32 bits (unsigned or signed), a position outside its list as -1.
+    void SetText(const FieldChange& id, const std::string& text);
+    void SetNumber(const FieldChange& id, std::int64_t number);
 
-    void SetTitleEnabled(int mode, bool enabled);
-    void SetTitle(int mode, const std::string& text);
-    void SetCommand(int mode, const std::string& text);
-    void SetParameters(int mode, const std::string& text);
-    void SetDescription(int mode, const std::string& text);
-    void SetEnsureFocus(int mode, bool on);
-    void SetSwitchButton(int mode, int position);
-    void SetButtonCommand(int mode, int button, const std::string& text);
-
+    // Readers by name, for the engine and the actions, the poll tick among
+    // them. Modes are 1..4, buttons 1..12.
+    bool TitleEnabled(int mode) const { return Of<Field::TitleEnabled>(mode) != 0; }
+    const std::string& Title(int mode) const { return TextOf<Field::Title>(mode); }
+    const std::string& Command(int mode) const { return TextOf<Field::Command>(mode); }
+    const std::string& Parameters(int mode) const { return TextOf<Field::Parameters>(mode); }
+    const std::string& Description(int mode) const { return TextOf<Field::Description>(mode); }
+    bool EnsureFocus(int mode) const { return Of<Field::EnsureFocus>(mode) != 0; }
+    int SwitchButton(int mode) const { return static_cast<int>(Of<Field::SwitchButton>(mode)); }
+    const std::string& ButtonCommand(int mode, int button) const {
+        return TextOf<Field::ButtonCommand>(mode, button);
+    }
     // Selected position in the axis's own list (the Z list has no arrow keys).
-    int AxisListPosition(Axis axis) const { return axisActions_[Index(axis)].Get(); }
-    void SetAxisListPosition(Axis axis, int position);
-    int MouseButton(GlobalMouseButton which) const { return mouseButtons_[Index(which)].Get(); }
-    void SetMouseButton(GlobalMouseButton which, int position);
+    int AxisListPosition(Axis axis) const {
+        return static_cast<int>(Of<Field::AxisAction>(0, static_cast<int>(axis)));
+    }
+    int MouseButton(GlobalMouseButton which) const {
+        return static_cast<int>(Of<Field::MouseButton>(0, static_cast<int>(which)));
+    }
+    bool ForceForeground() const { return Global<Field::ForceForeground>() != 0; }
+    bool RestoreFocus() const { return Global<Field::RestoreFocus>() != 0; }
+    std::int32_t MaxMouseSpeed() const {
+        return static_cast<std::int32_t>(Global<Field::MaxMouseSpeed>());
+    }
+    std::uint32_t UpdateInterval() const {
+        return static_cast<std::uint32_t>(Global<Field::UpdateInterval>());
+    }
 
-    bool ForceForeground() const { return forceForeground_; }
-    void SetForceForeground(bool on);
-    bool RestoreFocus() const { return restoreFocus_; }
-    void SetRestoreFocus(bool on);
-    std::int32_t MaxMouseSpeed() const { return maxMouseSpeed_; }
-    void SetMaxMouseSpeed(std::int32_t speed);
-    std::uint32_t UpdateInterval() const { return updateInterval_; }
-    void SetUpdateInterval(std::uint32_t milliseconds);
+    // Writers by name, for callers that know the setting; a new setting
+    // needs none (SetText and SetNumber write any).
+    void SetTitleEnabled(int mode, bool on) { SetNumber({Field::TitleEnabled, mode}, on); }
+    void SetTitle(int mode, const std::string& text) { SetText({Field::Title, mode}, text); }
+    void SetCommand(int mode, const std::string& text) { SetText({Field::Command, mode}, text); }
+    void SetParameters(int mode, const std::string& text) {
+        SetText({Field::Parameters, mode}, text);
+    }
+    void SetDescription(int mode, const std::string& text) {
+        SetText({Field::Description, mode}, text);
+    }
+    void SetEnsureFocus(int mode, bool on) { SetNumber({Field::EnsureFocus, mode}, on); }
+    void SetSwitchButton(int mode, int position) {
+        SetNumber({Field::SwitchButton, mode}, position);
+    }
+    void SetButtonCommand(int mode, int button, const std::string& text) {
+        SetText({Field::ButtonCommand, mode, button}, text);
+    }
+    void SetAxisListPosition(Axis axis, int position) {
+        SetNumber({Field::AxisAction, 0, static_cast<int>(axis)}, position);
+    }
+    void SetMouseButton(GlobalMouseButton which, int position) {
+        SetNumber({Field::MouseButton, 0, static_cast<int>(which)}, position);
+    }
+    void SetForceForeground(bool on) { SetNumber({Field::ForceForeground}, on); }
+    void SetRestoreFocus(bool on) { SetNumber({Field::RestoreFocus}, on); }
+    void SetMaxMouseSpeed(std::int32_t speed) { SetNumber({Field::MaxMouseSpeed}, speed); }
+    void SetUpdateInterval(std::uint32_t milliseconds) {
+        SetNumber({Field::UpdateInterval}, milliseconds);
+    }
 
+    // The button names, kept by the names store.
     const std::string& ButtonName(int button) const;
     void SetButtonName(int button, const std::string& name);
     static std::string DefaultButtonName(int button);
 
 private:
-    static constexpr int Index(Axis a) { return static_cast<int>(a); }
-    static constexpr int Index(GlobalMouseButton b) { return static_cast<int>(b); }
-    ModeConfig* MutableMode(int mode);
-    template <typename T>
-    void Assign(T& slot, const T& value, FieldChange change);
-    void Notify(FieldChange change);
+    struct Slot {
+        std::int64_t number = 0;
+        std::string text;
+    };
 
-    std::array<ModeConfig, kModeCount> modes_;
-    std::array<ListPosition, 3> axisActions_{
-        ListPosition{kAxisListSizeXY}, ListPosition{kAxisListSizeXY}, ListPosition{kAxisListSizeZ}};
-    std::array<ListPosition, 3> mouseButtons_{ListPosition{kButtonListSize},
-                                              ListPosition{kButtonListSize},
-                                              ListPosition{kButtonListSize}};
-    bool forceForeground_ = true;
-    bool restoreFocus_ = true;
-    std::int32_t maxMouseSpeed_ = 32;
-    std::uint32_t updateInterval_ = 10;
+    static const std::string& EmptyText();
+    template <Field F>
+    const std::string& TextOf(int mode, int button = 0) const {
+        const int index = SettingIndex<F>(mode, button);
+        return index < 0 ? EmptyText() : slots_[static_cast<std::size_t>(index)].text;
+    }
+    template <Field F>
+    std::int64_t Of(int mode, int button = 0) const {
+        const int index = SettingIndex<F>(mode, button);
+        return index < 0 ? setting_rows::FieldDefault(F)
+                         : slots_[static_cast<std::size_t>(index)].number;
+    }
+    // A global setting, its row found when the program is compiled.
+    template <Field F>
+    std::int64_t Global() const {
+        constexpr int index = SettingIndex({F});
+        static_assert(index >= 0, "not a global stored setting");
+        return slots_[static_cast<std::size_t>(index)].number;
+    }
+    template <typename T>
+    void Assign(T& slot, const T& value, const FieldChange& change);
+
+    std::array<Slot, kSettingCount> slots_;
     std::array<std::string, kButtonCount> buttonNames_;
     ProfileObserver* observer_ = nullptr;
 };

@@ -6,16 +6,18 @@
 #include <vector>
 
 #include "store/key_writer.h"
-#include "store/settings_table.h"
 #include "store/stored_values.h"
 
 namespace pultara {
 
 namespace {
 
-StoredValue ValueOf(const SettingEntry& entry, const Profile& profile) {
-    return entry.kind == SettingKind::Text ? TextValue(entry.text(profile))
-                                           : DwordValue(entry.number(profile));
+// Numbers are kept as dwords: a list's -1 (none) as 0xFFFFFFFF, a negative
+// signed number as its 32 bits.
+StoredValue ValueOf(const SettingRow& row, const Profile& profile) {
+    return row.declared->type == SettingType::Text
+               ? TextValue(profile.Text(row.id))
+               : DwordValue(static_cast<std::uint32_t>(profile.Number(row.id)));
 }
 
 }  // namespace
@@ -26,8 +28,9 @@ SettingsStore::SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialo
 SaveResult SettingsStore::SaveSettings() {
     unsaved_ = true;
     std::vector<NamedValue> values;
-    for (const SettingEntry& entry : SettingsTable()) {
-        values.push_back({entry.name, ValueOf(entry, profile_)});
+    values.reserve(kSettingRows.size());
+    for (const SettingRow& row : kSettingRows) {
+        values.push_back({ValueName(row), ValueOf(row, profile_)});
     }
     std::unique_ptr<StoreKey> key = store_.CreateForWrite(kSettingsKeyPath);
     // The values a load could not read are kept before they are written
@@ -68,32 +71,33 @@ void SettingsStore::LoadSettings() {
     if (!key) {
         return;
     }
-    const std::vector<SettingEntry>& table = SettingsTable();
-    for (auto entry = table.begin(); entry != table.end(); ++entry) {
-        std::optional<StoredValue> value = key->Read(entry->name);
-        if (!LoadOne(*entry, value)) {
+    for (const SettingRow& row : kSettingRows) {
+        const std::string name = ValueName(row);
+        std::optional<StoredValue> value = key->Read(name);
+        if (!LoadOne(row, value)) {
             // A read error ends the load; the rest keep their values. A
             // value that is there but of the wrong type is then written
             // over by the next save, and the ones after it too.
             if (value) {
-                unread_ = entry->name;
+                unread_ = name;
             }
             return;
         }
     }
 }
 
-bool SettingsStore::LoadOne(const SettingEntry& entry, const std::optional<StoredValue>& value) {
-    if (entry.kind == SettingKind::Text) {
+bool SettingsStore::LoadOne(const SettingRow& row, const std::optional<StoredValue>& value) {
+    if (row.declared->type == SettingType::Text) {
         std::optional<std::string> text = ReadText(value);
         if (text) {
-            entry.setText(profile_, *text);
+            profile_.SetText(row.id, *text);
         }
         return text.has_value();
     }
+    // The Profile reads the dword as the setting's type keeps it.
     std::optional<std::uint32_t> number = ReadDword(value);
     if (number) {
-        entry.setNumber(profile_, *number);
+        profile_.SetNumber(row.id, *number);
     }
     return number.has_value();
 }

@@ -9,10 +9,8 @@
 
 namespace pultara {
 
-struct SettingEntry;
-
-// Keeps the Profile's 86 stored values under the settings key, in the order
-// of SettingsTable().
+// Keeps the Profile's stored settings under the settings key, one value
+// each, in the order of the setting table.
 class SettingsStore {
 public:
     SettingsStore(Profile& profile, ValueStore& store, Dialogs& dialogs);
@@ -30,7 +28,7 @@ public:
     void LoadSettings();
 
 private:
-    bool LoadOne(const SettingEntry& entry, const std::optional<StoredValue>& value);
+    bool LoadOne(const SettingRow& row, const std::optional<StoredValue>& value);
     void TellAboutCopy(const std::string& unread, const std::string& copy);
 
     Profile& profile_;

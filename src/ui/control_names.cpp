@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/setting_rows.h"
+
 namespace pultara {
 
 namespace {
@@ -26,9 +28,6 @@ constexpr std::array<const char*, 7> kButtonLists{"ComboBoxMausL", "ComboBoxMaus
                                                   "ComboBoxM1",    "ComboBoxM2",    "ComboBoxM3",
                                                   "ComboBoxM4"};
 
-std::string M(int mode) {
-    return "M" + std::to_string(mode);
-}
 std::string Label(int number) {
     return "Label" + std::to_string(number);
 }
@@ -39,34 +38,34 @@ std::string ButtonBoxName(int button) {
     return "CheckBox" + std::to_string(button);
 }
 std::string ButtonCommandEditName(int mode, int button) {
-    return "Edit" + M(mode) + "b" + std::to_string(button);
+    return SettingControlName({Field::ButtonCommand, mode, button});
 }
 std::string ButtonLabelName(int mode, int button) {
     return Label(kButtonLabels.at(mode - 1).at(button - 1));
 }
 std::string SwitchListName(int mode) {
-    return "ComboBox" + M(mode);
+    return SettingControlName({Field::SwitchButton, mode});
 }
 std::string DescriptionEditName(int mode) {
-    return "Edit" + M(mode) + "desc";
+    return SettingControlName({Field::Description, mode});
 }
 std::string TitleLabelName(int mode) {
     return Label(kTitleLabels.at(mode - 1));
 }
 std::string TitleBoxName(int mode) {
-    return "ComboBoxEdit" + M(mode) + "titel";
+    return SettingControlName({Field::Title, mode});
 }
 std::string CommandEditName(int mode) {
-    return "Edit" + M(mode) + "kommando";
+    return SettingControlName({Field::Command, mode});
 }
 std::string BrowseButtonName(int mode) {
     return kBrowseButtons.at(mode - 1);
 }
 std::string ParameterEditName(int mode) {
-    return "Edit" + M(mode) + "parameter";
+    return SettingControlName({Field::Parameters, mode});
 }
 std::string EnsureFocusBoxName(int mode) {
-    return "CheckBox" + M(mode) + "F";
+    return SettingControlName({Field::EnsureFocus, mode});
 }
 std::string PageName(int mode) {
     return "Modus" + std::to_string(mode);

@@ -4,7 +4,8 @@
 namespace pultara {
 
 // Names of the main window's per-mode and per-button controls. Modes are
-// 1..4, buttons 1..12.
+// 1..4, buttons 1..12. The controls that show a stored setting are named in
+// the setting table.
 std::string ButtonBoxName(int button);                    // CheckBox3
 std::string ButtonCommandEditName(int mode, int button);  // EditM2b3
 std::string ButtonLabelName(int mode, int button);        // Label27 for mode 2, button 7

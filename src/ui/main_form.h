@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+
 #include "engine/dispatcher.h"
 #include "engine/engine_state.h"
 #include "engine/operations.h"
@@ -53,15 +55,17 @@ private:
     void BuildNotes();
     void BuildCommandButtons();
     void BuildComponents();
-    void BindModePage(int mode);
-    void BindGlobals();
-    Control* ControlFor(const FieldChange& change) const;
+    void BindSettings();
+    void BindButtonStates();
 
     Profile& profile_;
     EngineState& state_;
     bool minimisedCountsAsHidden_ = false;
     Control* pollTimer_ = nullptr;
     Control* saveTimer_ = nullptr;
+    // The control that shows each stored setting, by its row in the setting
+    // table; null for none.
+    std::array<Control*, kSettingCount> shownBy_{};
     VisualStyles visualStyles1_{*this};
 };
 

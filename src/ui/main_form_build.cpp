@@ -54,10 +54,8 @@ MainForm::MainForm(Profile& profile, EngineState& state)
     BuildNotes();
     BuildCommandButtons();
     BuildComponents();
-    BindGlobals();
-    for (int mode = 1; mode <= kModeCount; ++mode) {
-        BindModePage(mode);
-    }
+    BindSettings();
+    BindButtonStates();
 }
 
 void MainForm::BuildStatusAndAxes() {
@@ -69,8 +67,8 @@ void MainForm::BuildStatusAndAxes() {
                            At(1, axis + 1, 0));
         bar.look.hint = hints[axis];
         bar.look.maximum = kProgressMaximum;
-        Control& list = Add("ComboBox" + std::to_string(axis + 1), ControlKind::DropDownList,
-                            At(1, axis + 1, 1));
+        Control& list = Add(SettingControlName({Field::AxisAction, 0, axis}),
+                            ControlKind::DropDownList, At(1, axis + 1, 1));
         list.look.dropDownRows = kAxisListRows;
         list.SetItems(axis == 2 ? AxisListEntriesZ() : AxisListEntriesXY());
     }
@@ -81,7 +79,6 @@ void MainForm::BuildMouseButtons() {
     label.look.hint =
         "Belegt einzelne Buttons global mit Maustastenfunktionen. Es ist auch möglich, in einem "
         "bestimten Modus Maustasten zu definieren. Siehe Hilfe. (Tastaturkommandos {MCL}, {MCR})";
-    const char* names[] = {"ComboBoxMausL", "ComboBoxMausM", "ComboBoxMausR"};
     const char* hints[] = {
         "Statt der globalen Definition kann in den 4 Modi {MCL} verwendet werden, um einen "
         "Links-Mausklick zu simulieren.",
@@ -91,7 +88,8 @@ void MainForm::BuildMouseButtons() {
         "Rechts-Mausklick zu simulieren."};
     for (int which = 0; which < 3; ++which) {
         // Pick-only: typing picks an entry (or none), never a text of its own.
-        Control& list = Add(names[which], ControlKind::DropDownList, At(2, 1, which));
+        Control& list = Add(SettingControlName({Field::MouseButton, 0, which}),
+                            ControlKind::DropDownList, At(2, 1, which));
         list.look.hint = hints[which];
         list.look.dropDownRows = kButtonListRows;
         list.SetItems(ButtonListEntries());
@@ -108,11 +106,12 @@ void MainForm::BuildButtonBoxes() {
 }
 
 void MainForm::BuildFocusFlags() {
-    Control& force = Add("CheckBoxForceForeground", ControlKind::CheckBox, At(4, 0));
+    Control& force =
+        Add(SettingControlName({Field::ForceForeground}), ControlKind::CheckBox, At(4, 0));
     force.SetCaption("Fokus erzwingen (w2k, xp)");
     force.look.hint =
         "Unter Windows 2000 und XP evtl. nötig, um den Fokus tatsächlich umzuschalten.";
-    Control& back = Add("CheckBoxGoBack", ControlKind::CheckBox, At(4, 1));
+    Control& back = Add(SettingControlName({Field::RestoreFocus}), ControlKind::CheckBox, At(4, 1));
     back.SetCaption("Fokus wiederherstellen");
     back.look.hint = "Nach dem ausführen der Funktion zum ursprünglich aktiven Programm wechseln.";
 }
@@ -200,8 +199,7 @@ void MainForm::BuildCommandButtons() {
 
 // Timers run from creation; the poll timer's interval is the Profile's.
 void MainForm::BuildComponents() {
-    pollTimer_ = &Add("Timer1", ControlKind::Timer, At(8, 0));
-    pollTimer_->getInterval = [this] { return profile_.UpdateInterval(); };
+    pollTimer_ = &Add(SettingControlName({Field::UpdateInterval}), ControlKind::Timer, At(8, 0));
     saveTimer_ = &Add("Timer2", ControlKind::Timer, At(8, 1));
     saveTimer_->SetInterval(5000);
     Control& dialog = Add("OpenDialog", ControlKind::OpenDialog, At(8, 2));

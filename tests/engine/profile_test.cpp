@@ -11,12 +11,11 @@ namespace {
 TEST(ProfileDefaults, FirstStartHasTheDocumentedValues) {
     Profile profile;
     for (int mode = 1; mode <= kModeCount; ++mode) {
-        const ModeConfig& m = profile.Mode(mode);
-        EXPECT_TRUE(m.titleEnabled);
-        EXPECT_FALSE(m.ensureFocus);
-        EXPECT_EQ(m.switchButton.Get(), -1);
-        EXPECT_TRUE(m.title.empty() && m.command.empty() && m.parameters.empty() &&
-                    m.description.empty());
+        EXPECT_TRUE(profile.TitleEnabled(mode));
+        EXPECT_FALSE(profile.EnsureFocus(mode));
+        EXPECT_EQ(profile.SwitchButton(mode), -1);
+        EXPECT_TRUE(profile.Title(mode).empty() && profile.Command(mode).empty() &&
+                    profile.Parameters(mode).empty() && profile.Description(mode).empty());
         for (int button = 1; button <= kButtonCount; ++button) {
             EXPECT_EQ(profile.ButtonCommand(mode, button), "");
         }
@@ -39,11 +38,11 @@ TEST(ProfileDefaults, FirstStartHasTheDocumentedValues) {
 TEST(ProfileListPositions, PositionsOutsideTheirListReadAsNoSelection) {
     Profile profile;
     profile.SetSwitchButton(2, 13);
-    EXPECT_EQ(profile.Mode(2).switchButton.Get(), -1);
+    EXPECT_EQ(profile.SwitchButton(2), -1);
     profile.SetSwitchButton(2, -5);
-    EXPECT_EQ(profile.Mode(2).switchButton.Get(), -1);
+    EXPECT_EQ(profile.SwitchButton(2), -1);
     profile.SetSwitchButton(2, 12);
-    EXPECT_EQ(profile.Mode(2).switchButton.Get(), 12);
+    EXPECT_EQ(profile.SwitchButton(2), 12);
 
     profile.SetAxisListPosition(Axis::X, 12);
     profile.SetAxisListPosition(Axis::Z, 12);
@@ -99,7 +98,7 @@ TEST(ProfileAccess, InvalidModeOrButtonReadsEmptyAndIgnoresWrites) {
     profile.SetButtonCommand(1, 13, "x");
     EXPECT_EQ(profile.ButtonCommand(0, 1), "");
     EXPECT_EQ(profile.ButtonCommand(1, 13), "");
-    EXPECT_TRUE(profile.Mode(7).title.empty());
+    EXPECT_TRUE(profile.Title(7).empty());
 }
 
 }  // namespace

@@ -77,12 +77,12 @@ TEST_F(FileStoreTest, SavedSettingsAndNamesComeBackInTheNextRun) {
     next.names.LoadButtonNames();
     Profile expected;
     Customise(expected);
-    EXPECT_EQ(next.profile.Mode(1).title, expected.Mode(1).title);
-    EXPECT_EQ(next.profile.Mode(2).command, expected.Mode(2).command);
-    EXPECT_EQ(next.profile.Mode(3).description, "Grüße 🎮");
+    EXPECT_EQ(next.profile.Title(1), expected.Title(1));
+    EXPECT_EQ(next.profile.Command(2), expected.Command(2));
+    EXPECT_EQ(next.profile.Description(3), "Grüße 🎮");
     EXPECT_EQ(next.profile.ButtonCommand(4, 12), "{MCL}%{F4}");
-    EXPECT_FALSE(next.profile.Mode(2).titleEnabled);
-    EXPECT_EQ(next.profile.Mode(1).switchButton.Get(), 3);
+    EXPECT_FALSE(next.profile.TitleEnabled(2));
+    EXPECT_EQ(next.profile.SwitchButton(1), 3);
     EXPECT_EQ(next.profile.AxisListPosition(Axis::Y), 9);
     EXPECT_EQ(next.profile.MaxMouseSpeed(), -12);
     EXPECT_EQ(next.profile.UpdateInterval(), 0u);
@@ -190,7 +190,7 @@ TEST_F(FileStoreTest, ALinkedFileIsWrittenThroughToItsTargetAndTheLinkStays) {
     EXPECT_NE(ReadBytes(target).find("\"M1ft\"=\"VLC \\\"media\\\" player\""), std::string::npos);
     FileRig next(file);
     next.settings.LoadSettings();
-    EXPECT_EQ(next.profile.Mode(3).description, "Grüße 🎮");
+    EXPECT_EQ(next.profile.Description(3), "Grüße 🎮");
     // The temporary file went to the target's folder and was renamed there.
     EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), {}), 1);
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), {}), 1);
@@ -225,7 +225,7 @@ TEST_F(FileStoreTest, ASecondInstanceSeesTheLastSave) {
     first.profile.SetCommand(1, "mpv");
     first.settings.SaveSettings();
     second.settings.LoadSettings();
-    EXPECT_EQ(second.profile.Mode(1).command, "mpv");
+    EXPECT_EQ(second.profile.Command(1), "mpv");
 }
 
 TEST_F(FileStoreTest, AFileThatCannotBeWrittenShowsTheBoxAndKeepsTheEdits) {
@@ -235,7 +235,7 @@ TEST_F(FileStoreTest, AFileThatCannotBeWrittenShowsTheBoxAndKeepsTheEdits) {
     EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Failed);
     EXPECT_EQ(rig.log.Only("MessageBox").size(), 1u);
     rig.settings.LoadSettings();  // the cycle loads right after saving
-    EXPECT_EQ(rig.profile.Mode(1).title, "edited");
+    EXPECT_EQ(rig.profile.Title(1), "edited");
     EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Failed);
     EXPECT_EQ(rig.log.Only("MessageBox").size(), 2u);
 }
@@ -253,9 +253,9 @@ TEST_F(FileStoreTest, ADamagedFileIsUsedAsFarAsPossibleThenKeptAsideOnce) {
     FileRig rig(file);
     rig.profile.SetTitle(1, "before");
     rig.settings.LoadSettings();
-    EXPECT_FALSE(rig.profile.Mode(1).titleEnabled);
-    EXPECT_EQ(rig.profile.Mode(1).title, "");  // a missing text
-    EXPECT_EQ(rig.profile.Mode(1).command, "prog");
+    EXPECT_FALSE(rig.profile.TitleEnabled(1));
+    EXPECT_EQ(rig.profile.Title(1), "");  // a missing text
+    EXPECT_EQ(rig.profile.Command(1), "prog");
     EXPECT_EQ(rig.store.Problems().size(), 1u);
     EXPECT_EQ(ReadBytes(file), damaged);  // reading never changes the file
 
@@ -331,7 +331,7 @@ TEST_F(FileStoreTest, AReadOnlyFileIsLeftAsItIsAndEachSaveShowsTheBox) {
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     rig.settings.LoadSettings();
-    EXPECT_EQ(rig.profile.Mode(1).title, "edited");  // the edit stays for the next try
+    EXPECT_EQ(rig.profile.Title(1), "edited");  // the edit stays for the next try
 }
 #endif
 

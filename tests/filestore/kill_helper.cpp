@@ -6,11 +6,11 @@
 #include <string>
 
 #include "engine/profile.h"
+#include "engine/setting_rows.h"
 #include "platform/fake/call_log.h"
 #include "platform/fake/fake_system.h"
 #include "platform/filestore/file_value_store.h"
 #include "store/settings_store.h"
-#include "store/settings_table.h"
 
 using namespace pultara;
 
@@ -29,10 +29,8 @@ int main(int argc, char** argv) {
         // Texts of changing length, so that files of two generations differ in size.
         std::string tag =
             "gen " + std::to_string(generation) + " " + std::string(generation % 97, '#');
-        for (const SettingEntry& entry : SettingsTable()) {
-            if (entry.kind == SettingKind::Text) {
-                entry.setText(profile, tag + " " + entry.name);
-            }
+        for (const SettingRow& row : kSettingRows) {
+            profile.SetText(row.id, tag + " " + ValueName(row));
         }
         profile.SetUpdateInterval(generation);
         if (settings.SaveSettings() != SaveResult::Saved) {

@@ -8,11 +8,11 @@
 #include <thread>
 
 #include "engine/profile.h"
+#include "engine/setting_rows.h"
 #include "platform/fake/fake_system.h"
 #include "platform/filestore/file_value_store.h"
 #include "platform/filestore/reg_parser.h"
 #include "store/settings_store.h"
-#include "store/settings_table.h"
 #include "temp_folder.h"
 
 namespace pultara::testing {
@@ -41,11 +41,12 @@ std::uint32_t CheckOneGeneration(const fs::path& file) {
     SettingsStore(profile, store, dialogs).LoadSettings();
     std::uint32_t generation = profile.UpdateInterval();
     std::string tag = "gen " + std::to_string(generation) + " ";
-    for (const SettingEntry& entry : SettingsTable()) {
-        if (entry.kind == SettingKind::Text) {
-            std::string text = entry.text(profile);
-            EXPECT_EQ(text.rfind(tag, 0), 0u) << entry.name << " holds \"" << text << "\"";
-            EXPECT_EQ(text.substr(text.size() - entry.name.size()), entry.name);
+    for (const SettingRow& row : kSettingRows) {
+        if (row.declared->type == SettingType::Text) {
+            const std::string name = ValueName(row);
+            const std::string& text = profile.Text(row.id);
+            EXPECT_EQ(text.rfind(tag, 0), 0u) << name << " holds \"" << text << "\"";
+            EXPECT_EQ(text.substr(text.size() - name.size()), name);
         }
     }
     return generation;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "store/settings_table.h"
+#include "engine/setting_rows.h"
 #include "store_rig.h"
 
 namespace pultara::testing {
@@ -12,9 +12,9 @@ namespace {
 // A key holding a complete profile in which every text names its value and
 // every mode has a switch button, all different from the defaults.
 void StoreFullProfile(fake::FakeValueStore& store) {
-    for (const SettingEntry& entry : SettingsTable()) {
-        if (entry.kind == SettingKind::Text) {
-            store.PutString(kSettingsKey, entry.name, "stored " + entry.name);
+    for (const SettingRow& row : kSettingRows) {
+        if (row.declared->type == SettingType::Text) {
+            store.PutString(kSettingsKey, ValueName(row), "stored " + ValueName(row));
         }
     }
     for (int m = 1; m <= 4; ++m) {
@@ -36,10 +36,10 @@ void StoreFullProfile(fake::FakeValueStore& store) {
 // Removes the value `from` and every value after it in the table.
 void EraseFrom(fake::FakeValueStore& store, const std::string& from) {
     bool erasing = false;
-    for (const SettingEntry& entry : SettingsTable()) {
-        erasing = erasing || entry.name == from;
+    for (const SettingRow& row : kSettingRows) {
+        erasing = erasing || ValueName(row) == from;
         if (erasing) {
-            store.Key(kSettingsKey).erase(fake::FakeValueStore::Normalise(entry.name));
+            store.Key(kSettingsKey).erase(fake::FakeValueStore::Normalise(ValueName(row)));
         }
     }
 }
@@ -62,11 +62,11 @@ TEST(SettingsLoad, ACompleteKeyIsReadInTableOrderAndApplied) {
     EXPECT_EQ(reads.back(), "RegQueryValueExA(\"_mausbuttonRight\")");
     EXPECT_EQ(rig.platform.log.Lines().back(), "RegCloseKey");
 
-    EXPECT_FALSE(rig.profile.Mode(4).titleEnabled);
-    EXPECT_TRUE(rig.profile.Mode(4).ensureFocus);
-    EXPECT_EQ(rig.profile.Mode(3).description, "stored M3desc");
+    EXPECT_FALSE(rig.profile.TitleEnabled(4));
+    EXPECT_TRUE(rig.profile.EnsureFocus(4));
+    EXPECT_EQ(rig.profile.Description(3), "stored M3desc");
     EXPECT_EQ(rig.profile.ButtonCommand(2, 12), "stored M2b12");
-    EXPECT_EQ(rig.profile.Mode(4).switchButton.Get(), 4);
+    EXPECT_EQ(rig.profile.SwitchButton(4), 4);
     EXPECT_EQ(rig.profile.AxisListPosition(Axis::Z), 5);
     EXPECT_EQ(rig.profile.MouseButton(GlobalMouseButton::Right), 5);
     EXPECT_FALSE(rig.profile.ForceForeground());
@@ -82,10 +82,10 @@ TEST(SettingsLoadReadErrors, AMissingNumberEndsTheLoadThere) {
     rig.profile.SetSwitchButton(3, 9);
     rig.settings.LoadSettings();
 
-    EXPECT_EQ(rig.profile.Mode(2).switchButton.Get(), 2);
+    EXPECT_EQ(rig.profile.SwitchButton(2), 2);
     EXPECT_EQ(rig.profile.ButtonCommand(3, 12), "stored M3b12");
-    EXPECT_EQ(rig.profile.Mode(3).switchButton.Get(), 9);  // kept
-    EXPECT_EQ(rig.profile.Mode(4).title, "");              // kept: default
+    EXPECT_EQ(rig.profile.SwitchButton(3), 9);  // kept
+    EXPECT_EQ(rig.profile.Title(4), "");        // kept: default
     EXPECT_TRUE(rig.profile.ForceForeground());
     EXPECT_EQ(rig.profile.UpdateInterval(), 10u);
     auto lines = rig.platform.log.Lines();
@@ -107,7 +107,7 @@ TEST(SettingsLoadReadErrors, ADwordOfTheWrongLengthIsAReadError) {
     StoreFullProfile(rig.platform.store);
     rig.platform.store.Key(kSettingsKey)["x"] = StoredValue{kValueDword, {3, 0}};
     rig.settings.LoadSettings();
-    EXPECT_EQ(rig.profile.Mode(4).switchButton.Get(), 4);
+    EXPECT_EQ(rig.profile.SwitchButton(4), 4);
     EXPECT_EQ(rig.profile.AxisListPosition(Axis::X), -1);
     EXPECT_EQ(rig.profile.AxisListPosition(Axis::Y), -1);
 }
@@ -117,9 +117,9 @@ TEST(SettingsLoadReadErrors, ATextOfAnotherTypeWithDataIsAReadError) {
     StoreFullProfile(rig.platform.store);
     rig.platform.store.PutDword(kSettingsKey, "M1co", 7);
     rig.settings.LoadSettings();
-    EXPECT_EQ(rig.profile.Mode(1).title, "stored M1ft");
-    EXPECT_EQ(rig.profile.Mode(1).command, "");
-    EXPECT_EQ(rig.profile.Mode(1).parameters, "");
+    EXPECT_EQ(rig.profile.Title(1), "stored M1ft");
+    EXPECT_EQ(rig.profile.Command(1), "");
+    EXPECT_EQ(rig.profile.Parameters(1), "");
 }
 
 TEST(SettingsLoadTexts, AMissingTextEmptiesTheFieldAndTheLoadGoesOn) {
@@ -143,10 +143,10 @@ TEST(SettingsLoadTexts, TextsFollowTheStringRules) {
     key["m1pa"] = StoredValue{kValueBinary, {}};            // no data: empty text
     key["m1desc"] = StoredValue{kValueString, {'x', 'y'}};  // no terminating zero
     rig.settings.LoadSettings();
-    EXPECT_EQ(rig.profile.Mode(1).title, expand);  // not expanded
-    EXPECT_EQ(rig.profile.Mode(1).command, "ab");
-    EXPECT_EQ(rig.profile.Mode(1).parameters, "");
-    EXPECT_EQ(rig.profile.Mode(1).description, "xy");
+    EXPECT_EQ(rig.profile.Title(1), expand);  // not expanded
+    EXPECT_EQ(rig.profile.Command(1), "ab");
+    EXPECT_EQ(rig.profile.Parameters(1), "");
+    EXPECT_EQ(rig.profile.Description(1), "xy");
     EXPECT_EQ(rig.profile.UpdateInterval(), 20u);
 }
 
@@ -156,8 +156,8 @@ TEST(SettingsLoadNumbers, AnyNonzeroDwordIsTrue) {
     rig.platform.store.PutDword(kSettingsKey, "CheckBoxM2F", 0x80000000u);
     rig.platform.store.PutDword(kSettingsKey, "CheckBoxM3F", 0);
     rig.settings.LoadSettings();
-    EXPECT_TRUE(rig.profile.Mode(2).ensureFocus);
-    EXPECT_FALSE(rig.profile.Mode(3).ensureFocus);
+    EXPECT_TRUE(rig.profile.EnsureFocus(2));
+    EXPECT_FALSE(rig.profile.EnsureFocus(3));
 }
 
 TEST(SettingsLoadNumbers, PositionsOutsideTheirListReadAsNoneAndAreSavedBackAsMinusOne) {
@@ -172,8 +172,8 @@ TEST(SettingsLoadNumbers, PositionsOutsideTheirListReadAsNoneAndAreSavedBackAsMi
     EXPECT_EQ(rig.profile.AxisListPosition(Axis::X), -1);
     EXPECT_EQ(rig.profile.AxisListPosition(Axis::Y), 12);
     EXPECT_EQ(rig.profile.AxisListPosition(Axis::Z), -1);
-    EXPECT_EQ(rig.profile.Mode(2).switchButton.Get(), -1);
-    EXPECT_EQ(rig.profile.Mode(3).switchButton.Get(), -1);
+    EXPECT_EQ(rig.profile.SwitchButton(2), -1);
+    EXPECT_EQ(rig.profile.SwitchButton(3), -1);
 
     rig.settings.SaveSettings();
     EXPECT_EQ(ReadDword(rig.platform.store.Get(kSettingsKey, "x")), 0xFFFFFFFFu);

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "store/settings_table.h"
+#include "engine/setting_rows.h"
 #include "store_rig.h"
 
 namespace pultara::testing {
@@ -91,8 +91,9 @@ TEST(SettingsSave, FirstStartStoresTheDefaults) {
 
 TEST(SettingsSave, TheTableIsTheOneOrderOfBothOperations) {
     std::vector<std::string> names;
-    for (const SettingEntry& entry : SettingsTable()) {
-        names.push_back(entry.name);
+    names.reserve(kSettingRows.size());
+    for (const SettingRow& row : kSettingRows) {
+        names.push_back(ValueName(row));
     }
     std::vector<std::string> expected;
     for (const auto& [name, type] : ExpectedValues()) {
@@ -132,12 +133,9 @@ TEST(SettingsSave, EveryFieldSurvivesASaveAndALoad) {
 
     Profile loaded;
     SettingsStore(loaded, rig.platform.store, rig.platform.dialogs).LoadSettings();
-    for (const SettingEntry& entry : SettingsTable()) {
-        if (entry.kind == SettingKind::Text) {
-            EXPECT_EQ(entry.text(loaded), entry.text(p)) << entry.name;
-        } else {
-            EXPECT_EQ(entry.number(loaded), entry.number(p)) << entry.name;
-        }
+    for (const SettingRow& row : kSettingRows) {
+        EXPECT_EQ(loaded.Text(row.id), p.Text(row.id)) << ValueName(row);
+        EXPECT_EQ(loaded.Number(row.id), p.Number(row.id)) << ValueName(row);
     }
     EXPECT_EQ(loaded.MaxMouseSpeed(), -7);
 }
@@ -180,12 +178,12 @@ TEST(SettingsSaveFailure, AKeyThatCannotBeCreatedShowsTheBoxAndTheEditsStayUntil
         rig.platform.log.Lines(),
         (std::vector<std::string>{"RegCreateKeyExA(" + Quoted(kSettingsKey) + ")", kFailureBox}));
     rig.settings.LoadSettings();
-    EXPECT_EQ(rig.profile.Mode(2).title, "Edited");
+    EXPECT_EQ(rig.profile.Title(2), "Edited");
     rig.platform.store.createFails = false;
     EXPECT_EQ(rig.settings.SaveSettings(), SaveResult::Saved);
     rig.profile.SetTitle(2, "Not saved yet");
     rig.settings.LoadSettings();
-    EXPECT_EQ(rig.profile.Mode(2).title, "Edited");
+    EXPECT_EQ(rig.profile.Title(2), "Edited");
 }
 
 TEST(SettingsSaveFailure, AStoreThatCannotKeepTheValuesOnClosingShowsTheBox) {

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 #include "engine/engine_state.h"
 #include "engine/profile.h"
+#include "platform/fake/fake_platform.h"
+#include "store/settings_store.h"
+#include "store/stored_values.h"
 #include "ui/control_names.h"
 #include "ui/main_form.h"
 
@@ -116,12 +120,103 @@ TEST_F(MainWindowModel, ControlsAndProfileShowTheSameValue) {
     form.Get("CheckBoxGoBack").Click();
     EXPECT_FALSE(profile.RestoreFocus());
     form.TitleBox(4).SetEnabled(false);
-    EXPECT_FALSE(profile.Mode(4).titleEnabled);
+    EXPECT_FALSE(profile.TitleEnabled(4));
     profile.SetUpdateInterval(25);
     EXPECT_EQ(form.Get("Timer1").Interval(), 25u);
     EXPECT_EQ(recorder.lines,
               (Lines{"EditM2b3.Text", "ComboBoxM3.ItemIndex", "ComboBox1.ItemIndex",
                      "CheckBoxGoBack.Checked", "ComboBoxEditM4titel.Enabled", "Timer1.Interval"}));
+}
+
+// Which control shows each stored value, written out for mode 1 (the other
+// modes follow its pattern); "" where no control shows it.
+const std::vector<std::pair<std::string, std::string>> kModeOneShownBy = {
+    {"M1fte", "ComboBoxEditM1titel.Enabled"},
+    {"CheckBoxM1F", "CheckBoxM1F.Checked"},
+    {"M1ft", "ComboBoxEditM1titel.Text"},
+    {"M1co", "EditM1kommando.Text"},
+    {"M1pa", "EditM1parameter.Text"},
+    {"M1desc", "EditM1desc.Text"},
+    {"M1b1", "EditM1b1.Text"},
+    {"M1b2", "EditM1b2.Text"},
+    {"M1b3", "EditM1b3.Text"},
+    {"M1b4", "EditM1b4.Text"},
+    {"M1b5", "EditM1b5.Text"},
+    {"M1b6", "EditM1b6.Text"},
+    {"M1b7", "EditM1b7.Text"},
+    {"M1b8", "EditM1b8.Text"},
+    {"M1b9", "EditM1b9.Text"},
+    {"M1b10", "EditM1b10.Text"},
+    {"M1b11", "EditM1b11.Text"},
+    {"M1b12", "EditM1b12.Text"},
+    {"M1b", "ComboBoxM1.ItemIndex"},
+};
+const std::vector<std::pair<std::string, std::string>> kGlobalsShownBy = {
+    {"x", "ComboBox1.ItemIndex"},
+    {"y", "ComboBox2.ItemIndex"},
+    {"z", "ComboBox3.ItemIndex"},
+    {"CheckBoxForceForeground", "CheckBoxForceForeground.Checked"},
+    {"CheckBoxGoBack", "CheckBoxGoBack.Checked"},
+    {"_max_mousespeed", ""},
+    {"_updatespeed", "Timer1.Interval"},
+    {"_mausbuttonLeft", "ComboBoxMausL.ItemIndex"},
+    {"_mausbuttonMiddle", "ComboBoxMausM.ItemIndex"},
+    {"_mausbuttonRight", "ComboBoxMausR.ItemIndex"},
+};
+
+// What the control of `shown` ("Control.Property") shows, as a stored value
+// would hold it.
+std::string Showing(const MainForm& form, const std::string& shown) {
+    const Control& control = form.Get(shown.substr(0, shown.find('.')));
+    const std::string property = shown.substr(shown.find('.') + 1);
+    if (property == "Text") {
+        return control.Text();
+    }
+    if (property == "Checked" || property == "Enabled") {
+        return std::to_string(property == "Checked" ? control.Checked() : control.Enabled());
+    }
+    return std::to_string(property == "Interval" ? static_cast<std::int64_t>(control.Interval())
+                                                 : control.ItemIndex());
+}
+
+// A stored value, changed and loaded, shows in its one control and nowhere
+// else.
+TEST_F(MainWindowModel, EachLoadedValueShowsInItsControl) {
+    std::vector<std::pair<std::string, std::string>> all;
+    for (int m = 1; m <= kModeCount; ++m) {
+        for (auto [name, shown] : kModeOneShownBy) {
+            name[name.find("M1") + 1] = static_cast<char>('0' + m);
+            shown[shown.find("M1") + 1] = static_cast<char>('0' + m);
+            all.emplace_back(name, shown);
+        }
+    }
+    all.insert(all.end(), kGlobalsShownBy.begin(), kGlobalsShownBy.end());
+
+    fake::FakePlatform platform;
+    SettingsStore store(profile, platform.store, platform.dialogs);
+    ASSERT_EQ(store.SaveSettings(), SaveResult::Saved);
+    auto& key = platform.store.Key(kSettingsKeyPath);
+    ASSERT_EQ(key.size(), all.size());
+    for (const auto& [name, shown] : all) {
+        const StoredValue before = key.at(fake::FakeValueStore::Normalise(name));
+        std::string expected = "x";
+        if (before.type == kValueDword) {
+            const std::uint32_t held = ReadDword(before).value();
+            const std::uint32_t other = held == 0 ? 1 : held == 1 ? 0 : 3;
+            platform.store.PutDword(kSettingsKeyPath, name, other);
+            expected = std::to_string(other);
+        } else {
+            platform.store.PutString(kSettingsKeyPath, name, expected);
+        }
+        recorder.lines.clear();
+        store.LoadSettings();
+        EXPECT_EQ(recorder.lines, shown.empty() ? Lines{} : Lines{shown}) << name;
+        if (!shown.empty()) {
+            EXPECT_EQ(Showing(form, shown), expected) << name;
+        }
+        key[fake::FakeValueStore::Normalise(name)] = before;
+        store.LoadSettings();
+    }
 }
 
 TEST_F(MainWindowModel, SettingTheValueHeldIsNoChange) {
@@ -166,7 +261,7 @@ TEST_F(MainWindowModel, CheckBoxClickEventFiresOnlyOnAChangeOfState) {
     box.SetChecked(true);
     box.Click();
     EXPECT_EQ(clicks, 2);
-    EXPECT_FALSE(profile.Mode(1).ensureFocus);
+    EXPECT_FALSE(profile.EnsureFocus(1));
 }
 
 TEST_F(MainWindowModel, StartsWithTheDefaultsOfAFirstStart) {

@@ -56,7 +56,7 @@ TEST_F(ModePage, PickingAnEntryCopiesItsText) {
     rig.platform.desktop.AddWindow("Editor");
     Main().TitleBox(4).Enter();
     Main().TitleBox(4).SetItemIndex(0);
-    EXPECT_EQ(rig.profile.Mode(4).title, "Editor");
+    EXPECT_EQ(rig.profile.Title(4), "Editor");
 }
 
 // Where the session names no windows the lists say why they are empty; that
@@ -91,10 +91,10 @@ TEST_F(ModePage, PickerSaysWhyItIsEmptyAndItsNoticeNeverBecomesATitle) {
 TEST_F(ModePage, TogglingTitleUseTwiceRestoresStateAndColour) {
     Control& box = Main().TitleBox(3);
     Main().Get(TitleLabelName(3)).Click();
-    EXPECT_FALSE(rig.profile.Mode(3).titleEnabled);
+    EXPECT_FALSE(rig.profile.TitleEnabled(3));
     EXPECT_EQ(box.Colour(), ColourRole::ButtonFace);
     Main().Get(TitleLabelName(3)).Click();
-    EXPECT_TRUE(rig.profile.Mode(3).titleEnabled);
+    EXPECT_TRUE(rig.profile.TitleEnabled(3));
     EXPECT_EQ(box.Colour(), ColourRole::Window);
 }
 
@@ -122,9 +122,9 @@ TEST_F(ModePage, BrowseSetsTheCommandUnquotedAndCancelChangesNothing) {
     rig.fileDialog.answers = {std::string("C:\\Program Files\\Player\\player.exe"), std::nullopt};
     Main().Get(BrowseButtonName(2)).Click();
     Main().Get(BrowseButtonName(3)).Click();
-    EXPECT_EQ(rig.profile.Mode(2).command, "C:\\Program Files\\Player\\player.exe");
-    EXPECT_EQ(rig.profile.Mode(2).parameters, "--fullscreen");
-    EXPECT_EQ(rig.profile.Mode(3).command, "");
+    EXPECT_EQ(rig.profile.Command(2), "C:\\Program Files\\Player\\player.exe");
+    EXPECT_EQ(rig.profile.Parameters(2), "--fullscreen");
+    EXPECT_EQ(rig.profile.Command(3), "");
     // One dialog for all modes: it opens on the file last chosen.
     EXPECT_EQ(rig.Lines(), (Lines{"GetOpenFileNameA(\"\")",
                                   "GetOpenFileNameA(\"C:\\Program Files\\Player\\player.exe\")"}));
