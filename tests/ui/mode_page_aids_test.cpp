@@ -74,18 +74,18 @@ TEST_F(ModePage, PickerSaysWhyItIsEmptyAndItsNoticeNeverBecomesATitle) {
     Control& box = Main().TitleBox(2);
     for (int pick = 0; pick < 2; ++pick) {
         box.SetItemIndex(0);
-        EXPECT_EQ(rig.profile.Mode(2).title, "Mediaplayer") << pick;
+        EXPECT_EQ(rig.profile.Title(2), "Mediaplayer") << pick;
         EXPECT_EQ(box.Text(), "Mediaplayer") << pick;
         EXPECT_EQ(box.ItemIndex(), -1) << pick;
     }
     box.SetText("Edi");  // typed after the list was filled
     box.SetItemIndex(0);
-    EXPECT_EQ(rig.profile.Mode(2).title, "Edi");
+    EXPECT_EQ(rig.profile.Title(2), "Edi");
     desktop.listsWindows = true;
     desktop.AddWindow("Editor");
     box.Enter();
     box.SetItemIndex(0);
-    EXPECT_EQ(rig.profile.Mode(2).title, "Editor");
+    EXPECT_EQ(rig.profile.Title(2), "Editor");
 }
 
 TEST_F(ModePage, TogglingTitleUseTwiceRestoresStateAndColour) {
